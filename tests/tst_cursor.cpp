@@ -134,7 +134,8 @@ private slots:
         perc->edit();
         perc->setText(0, "12,5");
         perc->post();
-        QCOMPARE(test::sqlValue("SELECT PercentDepA1 FROM PercentuaisCriadouros").toString(), QStringLiteral("12,5"));
+        QCOMPARE(test::sqlValue("SELECT PercentDepA1 FROM PercentuaisCriadouros").toString(),
+                 QStringLiteral("12,5"));
 
         Cursor* idx = dm->ADOQueryIndices;
         idx->append();
@@ -162,12 +163,18 @@ private slots:
         QTest::addColumn<QString>("column");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("message");
-        QTest::newRow("integer out of range") << "TotalDeImoveisNoMunicipio" << "3000000000"
+        QTest::newRow("integer out of range") << "TotalDeImoveisNoMunicipio"
+                                              << "3000000000"
                                               << "'3000000000' is not a valid integer value";
-        QTest::newRow("integer with decimals") << "TotalDeImoveisNoMunicipio" << "12,5"
+        QTest::newRow("integer with decimals") << "TotalDeImoveisNoMunicipio"
+                                               << "12,5"
                                                << "'12,5' is not a valid integer value";
-        QTest::newRow("text too long") << "UF" << "SPX" << "";
-        QTest::newRow("point in a comma locale") << "CodigoMunicipio" << "1.5" << "'1.5' is not a valid integer value";
+        QTest::newRow("text too long") << "UF"
+                                       << "SPX"
+                                       << "";
+        QTest::newRow("point in a comma locale") << "CodigoMunicipio"
+                                                 << "1.5"
+                                                 << "'1.5' is not a valid integer value";
     }
     void refusedValuesStoreNothing() {
         QFETCH(QString, column);
@@ -192,7 +199,8 @@ private slots:
     }
 
     void databaseErrorKeepsPendingRow() {
-        test::sqlExec("CREATE TRIGGER refuse BEFORE INSERT ON Consolidado BEGIN SELECT RAISE(ABORT, 'recusado'); END");
+        test::sqlExec(
+            "CREATE TRIGGER refuse BEFORE INSERT ON Consolidado BEGIN SELECT RAISE(ABORT, 'recusado'); END");
         Cursor* c = dm->ADOTableConsolidado;
         c->append();
         c->setInteger("Estrato", 5);
@@ -247,7 +255,8 @@ private slots:
                 def->post();
             }
         }
-        QCOMPARE(test::sqlValue("SELECT COUNT(*) FROM PlanoAmostral WHERE CodigoMunicipio = 3509502").toInt(), 3);
+        QCOMPARE(test::sqlValue("SELECT COUNT(*) FROM PlanoAmostral WHERE CodigoMunicipio = 3509502").toInt(),
+                 3);
         QCOMPARE(test::sqlValue("SELECT COUNT(*) FROM DefinicaoQuart WHERE Estrato = 3").toInt(), 3);
         plan->first();
         QCOMPARE(def->rowCount(), 1);

@@ -28,26 +28,32 @@ private slots:
                     .toString();
             QCOMPARE(actual, names.join('|'));
         }
-        QCOMPARE(test::sqlValue("SELECT journal_mode FROM pragma_journal_mode").toString(), QStringLiteral("wal"));
+        QCOMPARE(test::sqlValue("SELECT journal_mode FROM pragma_journal_mode").toString(),
+                 QStringLiteral("wal"));
     }
 
     void referenceLists() {
         test::TempDatabase db;
         QCOMPARE(test::sqlValue("SELECT COUNT(*) FROM EstadosDoBrasil").toInt(), 27);
         QCOMPARE(test::sqlValue("SELECT COUNT(*) FROM \"MunicípiosDoBrasil\"").toInt(), 5570);
-        QCOMPARE(test::sqlValue("SELECT COUNT(DISTINCT CodigoMunicipio) FROM \"MunicípiosDoBrasil\"").toInt(), 5570);
-        QCOMPARE(test::sqlValue("SELECT CodigoMunicipio FROM \"MunicípiosDoBrasil\" WHERE Municipio = 'Campinas'")
-                     .toString(),
-                 QStringLiteral("3509502"));
-        QCOMPARE(test::sqlValue("SELECT COUNT(*) FROM \"MunicípiosDoBrasil\" WHERE length(CodigoMunicipio) <> 7 OR "
-                                "length(Municipio) > 35 OR UF NOT IN (SELECT Estado FROM EstadosDoBrasil)")
+        QCOMPARE(test::sqlValue("SELECT COUNT(DISTINCT CodigoMunicipio) FROM \"MunicípiosDoBrasil\"").toInt(),
+                 5570);
+        QCOMPARE(
+            test::sqlValue("SELECT CodigoMunicipio FROM \"MunicípiosDoBrasil\" WHERE Municipio = 'Campinas'")
+                .toString(),
+            QStringLiteral("3509502"));
+        QCOMPARE(test::sqlValue(
+                     "SELECT COUNT(*) FROM \"MunicípiosDoBrasil\" WHERE length(CodigoMunicipio) <> 7 OR "
+                     "length(Municipio) > 35 OR UF NOT IN (SELECT Estado FROM EstadosDoBrasil)")
                      .toInt(),
                  0);
         // Alphabetical within the state, accents sorting with their letters.
-        QCOMPARE(test::sqlValue("SELECT group_concat(Municipio, '|') FROM (SELECT Municipio FROM \"MunicípiosDoBrasil\" "
-                                "WHERE UF = 'MT' AND Municipio LIKE '%gua Boa' OR Municipio = 'Acorizal' ORDER BY rowid)")
-                     .toString(),
-                 QStringLiteral("Acorizal|Água Boa"));
+        QCOMPARE(
+            test::sqlValue(
+                "SELECT group_concat(Municipio, '|') FROM (SELECT Municipio FROM \"MunicípiosDoBrasil\" "
+                "WHERE UF = 'MT' AND Municipio LIKE '%gua Boa' OR Municipio = 'Acorizal' ORDER BY rowid)")
+                .toString(),
+            QStringLiteral("Acorizal|Água Boa"));
     }
 
     void builderRefusesAnExistingFile() {
@@ -86,7 +92,8 @@ private slots:
     void startFailsWithoutTheFile_data() {
         QTest::addColumn<QByteArray>("content");
         QTest::newRow("missing") << QByteArray();
-        QTest::newRow("not a database") << QByteArray("este arquivo não é um banco de dados, apenas texto qualquer");
+        QTest::newRow("not a database")
+            << QByteArray("este arquivo não é um banco de dados, apenas texto qualquer");
         QTest::newRow("missing table") << QByteArray("drop");
     }
     void startFailsWithoutTheFile() {

@@ -37,18 +37,31 @@ void TestNumberText::fixedDecimals_data() {
         const char* fmt;
         const char* out;
     } cases[] = {
-        {12.5L, "%.0f", "13"},        {13.5L, "%.0f", "14"},          {0.125L, "%.2f", "0.13"},
-        {2.5L, "%.0f", "3"},          {-2.5L, "%.0f", "-3"},          {0.5L, "%.0f", "1"},
-        {0.49L, "%.0f", "0"},         {431.034L, "%.0f", "431"},      {21.5L, "%.1f", "21.5"},
-        {4.651162790697674L, "%.5f", "4.65116"}, {16.666666666666667L, "%.5f", "16.66667"},
-        {-0.5L, "%.2f", "-0.50"},     {-0.004L, "%.2f", "0.00"},
-        {12.3456L, "%1f", "12.35"},   {3.0L, "%.2f", "3.00"},         {99.95L, "%.1f", "100.0"},
-        {1234567.5L, "%.0f", "1234568"}, {0.0L, "%.1f", "0.0"},       {7.0L, "%5.1f", "  7.0"},
+        {12.5L, "%.0f", "13"},
+        {13.5L, "%.0f", "14"},
+        {0.125L, "%.2f", "0.13"},
+        {2.5L, "%.0f", "3"},
+        {-2.5L, "%.0f", "-3"},
+        {0.5L, "%.0f", "1"},
+        {0.49L, "%.0f", "0"},
+        {431.034L, "%.0f", "431"},
+        {21.5L, "%.1f", "21.5"},
+        {4.651162790697674L, "%.5f", "4.65116"},
+        {16.666666666666667L, "%.5f", "16.66667"},
+        {-0.5L, "%.2f", "-0.50"},
+        {-0.004L, "%.2f", "0.00"},
+        {12.3456L, "%1f", "12.35"},
+        {3.0L, "%.2f", "3.00"},
+        {99.95L, "%.1f", "100.0"},
+        {1234567.5L, "%.0f", "1234568"},
+        {0.0L, "%.1f", "0.0"},
+        {7.0L, "%5.1f", "  7.0"},
     };
     for (QChar sep : {QChar(','), QChar('.')})
         for (const auto& c : cases)
             QTest::addRow("%s %s [%c]", c.out, c.fmt, sep.toLatin1())
-                << sep << static_cast<double>(c.v) << QString::fromLatin1(c.fmt) << local(QString::fromLatin1(c.out), sep);
+                << sep << static_cast<double>(c.v) << QString::fromLatin1(c.fmt)
+                << local(QString::fromLatin1(c.out), sep);
 }
 
 void TestNumberText::fixedDecimals() {
@@ -75,13 +88,23 @@ void TestNumberText::generalForm_data() {
     const struct {
         double v;
         const char* out;
-    } cases[] = {{2.5, "2.5"},         {3.0, "3"},           {33.33, "33.33"},         {7.65116, "7.65116"},
-                 {12.30232, "12.30232"}, {16.95348, "16.95348"}, {0.1 + 0.2, "0.3"},    {-4.25, "-4.25"},
-                 {0.0001, "0.0001"},   {0.00001, "1E-5"},    {1e15, "1E15"},           {123456789012345.0, "123456789012345"},
+    } cases[] = {{2.5, "2.5"},
+                 {3.0, "3"},
+                 {33.33, "33.33"},
+                 {7.65116, "7.65116"},
+                 {12.30232, "12.30232"},
+                 {16.95348, "16.95348"},
+                 {0.1 + 0.2, "0.3"},
+                 {-4.25, "-4.25"},
+                 {0.0001, "0.0001"},
+                 {0.00001, "1E-5"},
+                 {1e15, "1E15"},
+                 {123456789012345.0, "123456789012345"},
                  {0.0, "0"}};
     for (QChar sep : {QChar(','), QChar('.')})
         for (const auto& c : cases)
-            QTest::addRow("%s [%c]", c.out, sep.toLatin1()) << sep << c.v << local(QString::fromLatin1(c.out), sep);
+            QTest::addRow("%s [%c]", c.out, sep.toLatin1())
+                << sep << c.v << local(QString::fromLatin1(c.out), sep);
 }
 
 void TestNumberText::generalForm() {
@@ -103,21 +126,27 @@ void TestNumberText::parsing_data() {
     for (QChar sep : {QChar(','), QChar('.')}) {
         const QChar other = sep == QLatin1Char(',') ? QChar('.') : QChar(',');
         const QString s(sep);
-        QTest::addRow("decimal [%c]", sep.toLatin1()) << sep << "4" + s + "65116" << true << 4.65116 << QString();
+        QTest::addRow("decimal [%c]", sep.toLatin1())
+            << sep << "4" + s + "65116" << true << 4.65116 << QString();
         QTest::addRow("blanks [%c]", sep.toLatin1()) << sep << "  12" + s + "5 " << true << 12.5 << QString();
         QTest::addRow("negative [%c]", sep.toLatin1()) << sep << "-0" + s + "50" << true << -0.5 << QString();
         QTest::addRow("exponent [%c]", sep.toLatin1()) << sep << "1E3" << true << 1000.0 << QString();
         QTest::addRow("empty float [%c]", sep.toLatin1()) << sep << "" << true << 0.0 << notFloat.arg("");
-        QTest::addRow("word float [%c]", sep.toLatin1()) << sep << "abc" << true << 0.0 << notFloat.arg("abc");
+        QTest::addRow("word float [%c]", sep.toLatin1())
+            << sep << "abc" << true << 0.0 << notFloat.arg("abc");
         QTest::addRow("other separator [%c]", sep.toLatin1())
             << sep << "1" + QString(other) + "5" << true << 0.0 << notFloat.arg("1" + QString(other) + "5");
-        QTest::addRow("two numbers [%c]", sep.toLatin1()) << sep << "3  -  7" << true << 0.0 << notFloat.arg("3  -  7");
+        QTest::addRow("two numbers [%c]", sep.toLatin1())
+            << sep << "3  -  7" << true << 0.0 << notFloat.arg("3  -  7");
         QTest::addRow("int [%c]", sep.toLatin1()) << sep << " 86 " << false << 86.0 << QString();
         QTest::addRow("int sign [%c]", sep.toLatin1()) << sep << "-12" << false << -12.0 << QString();
-        QTest::addRow("int decimal [%c]", sep.toLatin1()) << sep << "12" + s + "5" << false << 0.0 << notInt.arg("12" + s + "5");
+        QTest::addRow("int decimal [%c]", sep.toLatin1())
+            << sep << "12" + s + "5" << false << 0.0 << notInt.arg("12" + s + "5");
         QTest::addRow("int empty [%c]", sep.toLatin1()) << sep << "" << false << 0.0 << notInt.arg("");
-        QTest::addRow("int too big [%c]", sep.toLatin1()) << sep << "3000000000" << false << 0.0 << notInt.arg("3000000000");
-        QTest::addRow("EditAux2 [%c]", sep.toLatin1()) << sep << "EditAux2" << false << 0.0 << notInt.arg("EditAux2");
+        QTest::addRow("int too big [%c]", sep.toLatin1())
+            << sep << "3000000000" << false << 0.0 << notInt.arg("3000000000");
+        QTest::addRow("EditAux2 [%c]", sep.toLatin1())
+            << sep << "EditAux2" << false << 0.0 << notInt.arg("EditAux2");
     }
 }
 

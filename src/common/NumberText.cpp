@@ -95,7 +95,9 @@ QChar decimalSeparator() {
     return *slot;
 }
 
-void setDecimalSeparator(QChar separator) { separatorSlot() = separator; }
+void setDecimalSeparator(QChar separator) {
+    separatorSlot() = separator;
+}
 
 QString fixed(long double value, int decimals) {
     if (std::isnan(value))
@@ -249,7 +251,9 @@ long double divide(long double dividend, long double divisor) {
     return dividend / divisor;
 }
 
-long long roundHalfEven(double value) { return static_cast<long long>(std::nearbyint(value)); }
+long long roundHalfEven(double value) {
+    return static_cast<long long>(std::nearbyint(value));
+}
 
 long double percent1(long double part, long double whole) {
     if (whole == 0)

@@ -17,15 +17,18 @@ int nextConnectionId = 0;
 Connection::Connection(QObject* parent)
     : QObject(parent), connectionName_(QStringLiteral("korva-%1").arg(++nextConnectionId)) {}
 
-Connection::~Connection() { close(); }
+Connection::~Connection() {
+    close();
+}
 
 void Connection::open(const QString& fileName) {
     close();
     const QFileInfo info(fileName);
     if (!info.exists())
-        throw KorvaError(QStringLiteral("Não foi possível abrir o banco de dados: o arquivo '%1' não existe na pasta "
-                                        "'%2'.")
-                             .arg(info.fileName(), QDir::toNativeSeparators(info.absolutePath())));
+        throw KorvaError(
+            QStringLiteral("Não foi possível abrir o banco de dados: o arquivo '%1' não existe na pasta "
+                           "'%2'.")
+                .arg(info.fileName(), QDir::toNativeSeparators(info.absolutePath())));
     auto db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connectionName_);
     // mode=rw: an existing file only, never a new empty one.
     db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=5000"));
@@ -35,7 +38,8 @@ void Connection::open(const QString& fileName) {
         const QString why = db.lastError().text();
         db = QSqlDatabase();
         QSqlDatabase::removeDatabase(connectionName_);
-        throw KorvaError(QStringLiteral("Não foi possível abrir o banco de dados '%1': %2").arg(info.fileName(), why));
+        throw KorvaError(
+            QStringLiteral("Não foi possível abrir o banco de dados '%1': %2").arg(info.fileName(), why));
     }
     try {
         QSqlQuery check(db);
@@ -65,7 +69,9 @@ bool Connection::isOpen() const {
     return QSqlDatabase::contains(connectionName_) && QSqlDatabase::database(connectionName_, false).isOpen();
 }
 
-QSqlDatabase Connection::database() const { return QSqlDatabase::database(connectionName_, false); }
+QSqlDatabase Connection::database() const {
+    return QSqlDatabase::database(connectionName_, false);
+}
 
 void Connection::exec(const QString& sql) {
     QSqlQuery q(database());

@@ -37,9 +37,9 @@ bool sameValue(const QVariant& a, const QVariant& b) {
 }
 
 const QRegularExpression& selectStarPattern() {
-    static const QRegularExpression re(QStringLiteral(R"(^\s*select\s+\*\s+from\s+("[^"]+"|\[[^\]]+\]|[^\s;]+)(.*)$)"),
-                                       QRegularExpression::CaseInsensitiveOption |
-                                           QRegularExpression::DotMatchesEverythingOption);
+    static const QRegularExpression re(
+        QStringLiteral(R"(^\s*select\s+\*\s+from\s+("[^"]+"|\[[^\]]+\]|[^\s;]+)(.*)$)"),
+        QRegularExpression::CaseInsensitiveOption | QRegularExpression::DotMatchesEverythingOption);
     return re;
 }
 
@@ -112,12 +112,14 @@ void Cursor::setMasterColumns(const QString& columns) {
 
 void Cursor::requireOpen() const {
     if (!isOpen())
-        throw KorvaError(QStringLiteral("Operação não permitida: o cursor %1 está fechado.").arg(objectName()));
+        throw KorvaError(
+            QStringLiteral("Operação não permitida: o cursor %1 está fechado.").arg(objectName()));
 }
 
 void Cursor::requireRow() const {
     if (isEmpty())
-        throw KorvaError(QStringLiteral("Operação não permitida: o cursor %1 não tem registros.").arg(objectName()));
+        throw KorvaError(
+            QStringLiteral("Operação não permitida: o cursor %1 não tem registros.").arg(objectName()));
 }
 
 void Cursor::requireWritable() const {
@@ -165,7 +167,8 @@ void Cursor::readRows() {
         names << quoted(c.name);
     QString sql;
     if (table_ && statement_.isEmpty()) {
-        sql = QStringLiteral("SELECT rowid, %1 FROM %2").arg(names.join(QLatin1String(", ")), quoted(table_->name));
+        sql = QStringLiteral("SELECT rowid, %1 FROM %2")
+                  .arg(names.join(QLatin1String(", ")), quoted(table_->name));
         if (linked)
             sql += QStringLiteral(" WHERE %1 = ?").arg(quoted(detailColumnName_));
         sql += QStringLiteral(" ORDER BY rowid");
@@ -188,9 +191,9 @@ void Cursor::readRows() {
         columnByName_.clear();
         for (int i = 0; i < rec.count(); ++i) {
             const auto type = rec.field(i).metaType().id();
-            ColumnType ct = type == QMetaType::Double ? ColumnType::Floating
+            ColumnType ct = type == QMetaType::Double                                 ? ColumnType::Floating
                             : (type == QMetaType::LongLong || type == QMetaType::Int) ? ColumnType::Integer
-                                                                                       : ColumnType::Memo;
+                                                                                      : ColumnType::Memo;
             columns_.append({rec.fieldName(i), ct});
             columnByName_.insert(rec.fieldName(i).toLower(), i);
         }
@@ -362,7 +365,8 @@ void Cursor::post() {
     requireOpen();
     if (!isEditing())
         throw KorvaError(
-            QStringLiteral("Operação não permitida: o cursor %1 não está em edição nem em inclusão.").arg(objectName()));
+            QStringLiteral("Operação não permitida: o cursor %1 não está em edição nem em inclusão.")
+                .arg(objectName()));
     notifyDetailsFinish();
     updateRecord();
     if (state_ == State::Insert) {
@@ -406,7 +410,8 @@ void Cursor::post() {
             const int affected = q.numRowsAffected();
             q.finish();
             if (affected == 0)
-                throw KorvaError(QStringLiteral("O registro não existe mais na tabela %1.").arg(table_->name));
+                throw KorvaError(
+                    QStringLiteral("O registro não existe mais na tabela %1.").arg(table_->name));
         }
         rows_[current_] = buffer_;
     }
@@ -504,7 +509,9 @@ void Cursor::afterMasterChange(bool force) {
     notifyActive();
 }
 
-int Cursor::findColumn(const QString& name) const { return columnByName_.value(name.toLower(), -1); }
+int Cursor::findColumn(const QString& name) const {
+    return columnByName_.value(name.toLower(), -1);
+}
 
 int Cursor::columnIndex(const QString& name) const {
     const int i = findColumn(name);
@@ -515,7 +522,8 @@ int Cursor::columnIndex(const QString& name) const {
 
 const ColumnDef& Cursor::column(int index) const {
     if (index < 0 || index >= columns_.size())
-        throw KorvaError(QStringLiteral("%1: índice de campo fora do intervalo: %2").arg(objectName()).arg(index));
+        throw KorvaError(
+            QStringLiteral("%1: índice de campo fora do intervalo: %2").arg(objectName()).arg(index));
     return columns_[index];
 }
 
@@ -528,8 +536,24 @@ QVariant Cursor::value(int col) const {
     return rows_[current_].values[col];
 }
 
+QVariant Cursor::rowValue(int row, int col) const {
+    column(col);
+    if (row < 0 || row >= rows_.size())
+        return {};
+    if (row == current_ && state_ == State::Edit)
+        return buffer_.values[col];
+    return rows_[row].values[col];
+}
+
+QString Cursor::rowText(int row, int col) const {
+    return textOf(col, rowValue(row, col));
+}
+
 QString Cursor::asText(int col) const {
-    const QVariant v = value(col);
+    return textOf(col, value(col));
+}
+
+QString Cursor::textOf(int col, const QVariant& v) const {
     if (v.isNull())
         return {};
     switch (columns_[col].type) {
@@ -588,7 +612,8 @@ void Cursor::writeColumn(int col, const QVariant& v) {
     requireOpen();
     if (!isEditing())
         throw KorvaError(
-            QStringLiteral("Operação não permitida: o cursor %1 não está em edição nem em inclusão.").arg(objectName()));
+            QStringLiteral("Operação não permitida: o cursor %1 não está em edição nem em inclusão.")
+                .arg(objectName()));
     buffer_.values[col] = v;
     changed_[col] = true;
     modified_ = true;
@@ -598,20 +623,22 @@ void Cursor::writeColumn(int col, const QVariant& v) {
 namespace {
 
 [[noreturn]] void outOfRange(const ColumnDef& c, long long v) {
-    throw KorvaError(QStringLiteral("O valor %1 está fora do intervalo do campo '%2' (inteiro de -2147483648 a "
-                                    "2147483647); nada foi gravado.")
-                         .arg(v)
-                         .arg(c.name));
+    throw KorvaError(
+        QStringLiteral("O valor %1 está fora do intervalo do campo '%2' (inteiro de -2147483648 a "
+                       "2147483647); nada foi gravado.")
+            .arg(v)
+            .arg(c.name));
 }
 
 void checkLength(const ColumnDef& c, const QString& text) {
     if (c.type == ColumnType::Text && text.size() > c.size)
-        throw KorvaError(QStringLiteral("O texto '%1' tem %2 caracteres, mais do que os %3 aceitos pelo campo '%4'; "
-                                        "nada foi gravado.")
-                             .arg(text)
-                             .arg(text.size())
-                             .arg(c.size)
-                             .arg(c.name));
+        throw KorvaError(
+            QStringLiteral("O texto '%1' tem %2 caracteres, mais do que os %3 aceitos pelo campo '%4'; "
+                           "nada foi gravado.")
+                .arg(text)
+                .arg(text.size())
+                .arg(c.size)
+                .arg(c.name));
 }
 
 } // namespace
@@ -706,7 +733,9 @@ void Cursor::addLink(DataLink* link) {
         links_.append(link);
 }
 
-void Cursor::removeLink(DataLink* link) { links_.removeAll(link); }
+void Cursor::removeLink(DataLink* link) {
+    links_.removeAll(link);
+}
 
 void Cursor::notifyRecord(int column, bool rowChanged) {
     const auto links = links_;

@@ -94,6 +94,9 @@ public:
     const ColumnDef& column(int index) const;
 
     QVariant value(int column) const;
+    // A column of any shown row (0-based, stored rows only), without moving the cursor.
+    QVariant rowValue(int row, int column) const;
+    QString rowText(int row, int column) const;
     bool isNull(int column) const { return value(column).isNull(); }
     QString asText(int column) const;
     long long asInteger(int column) const;
@@ -139,6 +142,7 @@ private:
     void startNewRow(qsizetype at);
     QVariant masterValue() const;
     QVariant converted(int column, const QVariant& value) const;
+    QString textOf(int column, const QVariant& value) const;
     void writeColumn(int column, const QVariant& value);
     void notifyRecord(int column, bool rowChanged = false);
     void notifyActive();

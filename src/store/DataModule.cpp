@@ -17,11 +17,11 @@ TDataModule1::TDataModule1(QObject* parent) : QObject(parent) {
 
 void TDataModule1::createCursors() {
 
-    ADOTableCadastro =
-        makeTable(QStringLiteral("ADOTableCadastro"), QStringLiteral("Cadastro"), DataSourceCadastro,
-                  QStringLiteral("DataSourceCadastro"));
-    ADOTablePlanoAmostral = makeTable(QStringLiteral("ADOTablePlanoAmostral"), QStringLiteral("PlanoAmostral"),
-                                      DataSourcePlanoAmostral, QStringLiteral("DataSourcePlanoAmostral"));
+    ADOTableCadastro = makeTable(QStringLiteral("ADOTableCadastro"), QStringLiteral("Cadastro"),
+                                 DataSourceCadastro, QStringLiteral("DataSourceCadastro"));
+    ADOTablePlanoAmostral =
+        makeTable(QStringLiteral("ADOTablePlanoAmostral"), QStringLiteral("PlanoAmostral"),
+                  DataSourcePlanoAmostral, QStringLiteral("DataSourcePlanoAmostral"));
     ADOTableDefQuart = makeTable(QStringLiteral("ADOTableDefQuart"), QStringLiteral("DefinicaoQuart"),
                                  DataSourceDefQuart, QStringLiteral("DataSourceDefQuart"));
     ADOTableNecessidades = makeTable(QStringLiteral("ADOTableNecessidades"), QStringLiteral("Necessidades"),
@@ -33,9 +33,9 @@ void TDataModule1::createCursors() {
                   DataSourceTotalConsolidado, QStringLiteral("DataSourceTotalConsolidado"));
     ADOQueryIndices = makeQuery(QStringLiteral("ADOQueryIndices"), QStringLiteral("Select * from Indices"),
                                 DataSourceIndices, QStringLiteral("DataSourceIndices"));
-    ADOQueryPercCriadouros =
-        makeQuery(QStringLiteral("ADOQueryPercCriadouros"), QStringLiteral("Select * from PercentuaisCriadouros;"),
-                  DataSourcePercCriadouros, QStringLiteral("DataSourcePercCriadouros"));
+    ADOQueryPercCriadouros = makeQuery(QStringLiteral("ADOQueryPercCriadouros"),
+                                       QStringLiteral("Select * from PercentuaisCriadouros;"),
+                                       DataSourcePercCriadouros, QStringLiteral("DataSourcePercCriadouros"));
     ADOQueryORV = makeQuery(QStringLiteral("ADOQueryORV"), QStringLiteral("Select * from ORV"), DataSourceORV,
                             QStringLiteral("DataSourceORV"));
     ADOTableEstados = makeTable(QStringLiteral("ADOTableEstados"), QStringLiteral("EstadosDoBrasil"),
@@ -52,7 +52,9 @@ void TDataModule1::createCursors() {
         c->open();
 }
 
-TDataModule1::~TDataModule1() { dropCursors(); }
+TDataModule1::~TDataModule1() {
+    dropCursors();
+}
 
 void TDataModule1::dropCursors() {
     // Cursors hold prepared statements of the connection: they go first, details before masters.

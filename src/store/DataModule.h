@@ -52,8 +52,10 @@ public:
 private:
     void createCursors();
     void dropCursors();
-    Cursor* makeTable(const QString& name, const QString& table, DataSource*& source, const QString& sourceName);
-    Cursor* makeQuery(const QString& name, const QString& sql, DataSource*& source, const QString& sourceName);
+    Cursor* makeTable(const QString& name, const QString& table, DataSource*& source,
+                      const QString& sourceName);
+    Cursor* makeQuery(const QString& name, const QString& sql, DataSource*& source,
+                      const QString& sourceName);
     QList<Cursor*> cursors_;
 };
 

@@ -13,7 +13,9 @@
 #include <QTextStream>
 
 // Resources of a static library are registered by hand, outside any namespace.
-static void initReferenceLists() { Q_INIT_RESOURCE(reference); }
+static void initReferenceLists() {
+    Q_INIT_RESOURCE(reference);
+}
 
 namespace korva::store {
 
@@ -44,11 +46,13 @@ void fill(QSqlDatabase& db, const QString& table, const QList<QStringList>& rows
     for (int i = 0; i < columns; ++i)
         marks << QStringLiteral("?");
     QSqlQuery q(db);
-    if (!q.prepare(QStringLiteral("INSERT INTO %1 VALUES (%2)").arg(quoted(table), marks.join(QLatin1Char(',')))))
+    if (!q.prepare(
+            QStringLiteral("INSERT INTO %1 VALUES (%2)").arg(quoted(table), marks.join(QLatin1Char(',')))))
         throw KorvaError(q.lastError().text());
     for (const auto& row : rows) {
         if (row.size() != columns)
-            throw KorvaError(QStringLiteral("Linha inválida na lista de %1: %2").arg(table, row.join(QLatin1Char(' '))));
+            throw KorvaError(
+                QStringLiteral("Linha inválida na lista de %1: %2").arg(table, row.join(QLatin1Char(' '))));
         for (int i = 0; i < columns; ++i)
             q.bindValue(i, row[i]);
         if (!q.exec())
@@ -69,8 +73,10 @@ void build(const QString& path, BuildSummary& summary) {
             throw KorvaError(db.lastError().text());
         for (const auto& t : tables())
             run(q, createTableSql(t));
-        run(q, QStringLiteral("CREATE INDEX IdxMunicipiosUF ON %1 (\"UF\")").arg(quoted(QStringLiteral("MunicípiosDoBrasil"))));
-        run(q, QStringLiteral("CREATE INDEX IdxPlanoAmostralMunicipio ON \"PlanoAmostral\" (\"CodigoMunicipio\")"));
+        run(q, QStringLiteral("CREATE INDEX IdxMunicipiosUF ON %1 (\"UF\")")
+                   .arg(quoted(QStringLiteral("MunicípiosDoBrasil"))));
+        run(q, QStringLiteral(
+                   "CREATE INDEX IdxPlanoAmostralMunicipio ON \"PlanoAmostral\" (\"CodigoMunicipio\")"));
         run(q, QStringLiteral("CREATE INDEX IdxDefinicaoQuartEstrato ON \"DefinicaoQuart\" (\"Estrato\")"));
         const auto states = readList(QStringLiteral(":/reference/estados.tsv"));
         const auto municipalities = readList(QStringLiteral(":/reference/municipios.tsv"));

@@ -57,7 +57,8 @@ sqlite3* openRaw() {
 double rawPosts() {
     sqlite3* db = openRaw();
     sqlite3_stmt* st = nullptr;
-    sqlite3_prepare_v2(db, "INSERT INTO Consolidado (Estrato, ImoveisProgramados) VALUES (?, ?)", -1, &st, nullptr);
+    sqlite3_prepare_v2(db, "INSERT INTO Consolidado (Estrato, ImoveisProgramados) VALUES (?, ?)", -1, &st,
+                       nullptr);
     QElapsedTimer t;
     t.start();
     for (int i = 0; i < kRows; ++i) {
@@ -92,12 +93,13 @@ double rawStates() {
     sqlite3* db = openRaw();
     sqlite3_stmt* states = nullptr;
     sqlite3_stmt* muns = nullptr;
-    sqlite3_prepare_v2(db, "SELECT rowid, Estado, Nome, CodigoUF FROM EstadosDoBrasil ORDER BY rowid", -1, &states,
-                       nullptr);
-    sqlite3_prepare_v2(db,
-                       "SELECT rowid, UF, Municipio, CodigoMunicipio FROM \"MunicípiosDoBrasil\" WHERE UF = ? "
-                       "ORDER BY rowid",
-                       -1, &muns, nullptr);
+    sqlite3_prepare_v2(db, "SELECT rowid, Estado, Nome, CodigoUF FROM EstadosDoBrasil ORDER BY rowid", -1,
+                       &states, nullptr);
+    sqlite3_prepare_v2(
+        db,
+        "SELECT rowid, UF, Municipio, CodigoMunicipio FROM \"MunicípiosDoBrasil\" WHERE UF = ? "
+        "ORDER BY rowid",
+        -1, &muns, nullptr);
     std::vector<std::string> ufs;
     while (sqlite3_step(states) == SQLITE_ROW)
         ufs.emplace_back(reinterpret_cast<const char*>(sqlite3_column_text(states, 1)));
@@ -144,6 +146,7 @@ int main(int argc, char** argv) {
     Bench bench;
     std::printf("korva-bench: best of %d runs each\n", kRepeats);
     line("2000 single-row posts through the cursor", bench.best(cursorPosts), bench.best(rawPosts));
-    line("municipality cursor opened, state cursor over 27 states", bench.best(cursorStates), bench.best(rawStates));
+    line("municipality cursor opened, state cursor over 27 states", bench.best(cursorStates),
+         bench.best(rawStates));
     return 0;
 }
