@@ -149,6 +149,11 @@ bool TFormDadosGerais::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
+void TFormDadosGerais::setNeedsPlanFigures(const QString& strata, const QString& sum) {
+    necessidades->DBEdit1->setText(strata);
+    necessidades->DBEdit2->setText(sum);
+}
+
 void TFormDadosGerais::SpBtnEditarCadastroClick() {
     look::showWindow(forms().FormCadastro);
     dm().ADOTableCadastro->edit();

@@ -62,6 +62,10 @@ public:
     EntradaDadosPage* entradaDados = nullptr;
     IndicesPage* indices = nullptr;
 
+    // The stratum save writes the number of strata and the sum of the sample sizes into the
+    // needs tab's boxes (the needs record is stored by the needs tab).
+    void setNeedsPlanFigures(const QString& strata, const QString& sum);
+
     void SpBtnEditarCadastroClick();
     void SpeedButton29Click();
     void SpeedButton31Click();

@@ -630,6 +630,15 @@ namespace {
             .arg(c.name));
 }
 
+long double parseFieldFloat(const QString& text, const QString& column) {
+    try {
+        return num::parseFloat(text);
+    } catch (const KorvaError&) {
+        throw KorvaError(
+            QStringLiteral("'%1' is not a valid floating point value for field '%2'").arg(text, column));
+    }
+}
+
 void checkLength(const ColumnDef& c, const QString& text) {
     if (c.type == ColumnType::Text && text.size() > c.size)
         throw KorvaError(
@@ -656,7 +665,7 @@ void Cursor::setText(int col, const QString& text) {
         if (text.trimmed().isEmpty())
             writeColumn(col, QVariant());
         else
-            writeColumn(col, QVariant(static_cast<double>(num::parseFloat(text))));
+            writeColumn(col, QVariant(static_cast<double>(parseFieldFloat(text, c.name))));
         break;
     case ColumnType::Text:
     case ColumnType::Memo:
