@@ -2,6 +2,7 @@
 
 #include "SamplePlan.h"
 #include "StartBlock.h"
+#include "common/BrowseButtons.h"
 #include "common/Controls.h"
 #include "common/DbControls.h"
 #include "common/Handler.h"
@@ -67,6 +68,8 @@ PlanoAmostralPage::PlanoAmostralPage(TFormDadosGerais& frame) : QObject(&frame),
             runHandler([this] { TabSheetPlanoAmostralShow(); });
     });
 }
+
+PlanoAmostralPage::~PlanoAmostralPage() = default;
 
 void PlanoAmostralPage::buildLayout() {
     QWidget* sheet = frame_.TabSheetPlanoAmostral;
@@ -149,6 +152,8 @@ void PlanoAmostralPage::buildLayout() {
                                                    QStringLiteral("Relatório"), QStringLiteral("relatorio"));
     SpBtnPlanAmostralRelatorioPA->setGeometry(690, y, 100, 38);
 
+    browse_ = std::make_unique<BrowseButtons>(SpBtnPlanAmostralPR, SpBtnPlanAmostralRA,
+                                              SpBtnPlanAmostralProxR, SpBtnPlanAmostralUR);
     sheet->setTabOrder(DBEditEstratoPA, DBEditNumImvEstrato);
     sheet->setTabOrder(DBEditNumImvEstrato, DBEditNumQuartEstrato);
 }
@@ -329,33 +334,17 @@ void PlanoAmostralPage::SpBtnPlanAmostralExcluirClick() {
     }
 }
 
-void PlanoAmostralPage::setBrowseButtons(bool firstPrior, bool nextLast) {
-    SpBtnPlanAmostralPR->setEnabled(firstPrior);
-    SpBtnPlanAmostralRA->setEnabled(firstPrior);
-    SpBtnPlanAmostralProxR->setEnabled(nextLast);
-    SpBtnPlanAmostralUR->setEnabled(nextLast);
-}
-
 void PlanoAmostralPage::SpBtnPlanAmostralPRClick() {
-    dm().ADOTablePlanoAmostral->first();
-    setBrowseButtons(false, true);
+    browse_->first(*dm().ADOTablePlanoAmostral);
 }
-
 void PlanoAmostralPage::SpBtnPlanAmostralRAClick() {
-    Cursor* plan = dm().ADOTablePlanoAmostral;
-    plan->prior();
-    setBrowseButtons(!plan->bof(), true);
+    browse_->prior(*dm().ADOTablePlanoAmostral);
 }
-
 void PlanoAmostralPage::SpBtnPlanAmostralProxRClick() {
-    Cursor* plan = dm().ADOTablePlanoAmostral;
-    plan->next();
-    setBrowseButtons(true, !plan->eof());
+    browse_->next(*dm().ADOTablePlanoAmostral);
 }
-
 void PlanoAmostralPage::SpBtnPlanAmostralURClick() {
-    dm().ADOTablePlanoAmostral->last();
-    setBrowseButtons(true, false);
+    browse_->last(*dm().ADOTablePlanoAmostral);
 }
 
 } // namespace korva

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <memory>
 
 class QGroupBox;
 
@@ -9,6 +10,7 @@ namespace korva {
 class TFormDadosGerais;
 class DBEdit;
 class SpeedButton;
+class BrowseButtons;
 
 // The sub-tab "Plano amostral": one stratum of the sample plan at a time, its computation when
 // the counts are left, and the buttons that create, save, delete and browse strata.
@@ -16,6 +18,7 @@ class PlanoAmostralPage : public QObject {
     Q_OBJECT
 public:
     explicit PlanoAmostralPage(TFormDadosGerais& frame);
+    ~PlanoAmostralPage() override;
 
     DBEdit* DBEditEstratoPA;
     DBEdit* DBEditNumImvEstrato;
@@ -53,11 +56,11 @@ public:
 
 private:
     void buildLayout();
-    void setBrowseButtons(bool firstPrior, bool nextLast);
     // Stores the stratum's programmed buildings in the results tables.
     void feedResults(long long stratum, long long programmed);
 
     TFormDadosGerais& frame_;
+    std::unique_ptr<BrowseButtons> browse_;
 };
 
 } // namespace korva

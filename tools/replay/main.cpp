@@ -15,12 +15,16 @@
 //   dump                       print every table's rows and every named control's text
 //   inspect W.C                print one control's text and state (enabled, visible, checked, focus)
 //   windows                    print the visible windows and the modal one, if any
+// A control inside a composite one is named W.C.SUB (a navigator's nbFirst, nbPrior, nbNext, nbLast).
+// Documents composed for the word processor are saved under FOLDER/documentos and reported as
+// {"document": PATH} instead of being opened.
 // An unanswered dialog, an unknown control or a malformed line stops the script with a clear
 // message and a non-zero exit.
 
 #include "Json.h"
 #include "common/KorvaError.h"
 #include "common/ScriptedDialogs.h"
+#include "sampling/OdtWordProcessor.h"
 #include "sampling/StartBlock.h"
 #include "shell/Application.h"
 #include "shell/TFormPrincipal.h"
@@ -107,24 +111,22 @@ public:
     Replay(Application& application, ScriptedDialogs& dialogs, QStringList lines)
         : app_(application), dialogs_(dialogs), lines_(std::move(lines)) {}
 
-    void start() {
-        QTimer::singleShot(0, this, [this] { step(); });
-    }
+    void start() { scheduleStep(); }
     bool finished() const { return finished_; }
 
 private:
     void step() {
+        stepScheduled_ = false;
         flush();
         while (next_ < lines_.size()) {
             const QString line = lines_[next_++].trimmed();
             lineNumber_ = next_;
             if (line.isEmpty() || line.startsWith(QLatin1Char('#')))
                 continue;
-            perform(line);
+            run(line);
             flush();
-            // One action per turn of the event loop, so modal windows opened by an action run
-            // their own loop while the script goes on.
-            QTimer::singleShot(0, this, [this] { step(); });
+            // One action per turn of the event loop.
+            scheduleStep();
             return;
         }
         if (finished_)
@@ -135,11 +137,50 @@ private:
         QCoreApplication::exit(0);
     }
 
-    static void flush() {
+    void scheduleStep() {
+        if (stepScheduled_)
+            return;
+        stepScheduled_ = true;
+        QTimer::singleShot(0, this, [this] {
+            // Not inside the event processing of another step (after a modal window closed).
+            if (flushing_ > 0) {
+                stepScheduled_ = false;
+                scheduleStep();
+                return;
+            }
+            step();
+        });
+    }
+
+    // An action that opens a modal window returns only when the window closes: the script goes
+    // on inside the window's own loop.
+    void run(const QString& line) {
+        const quint64 action = ++actions_;
+        running_.append(action);
+        watchForModal(action, QApplication::activeModalWidget());
+        perform(line);
+        running_.removeAll(action);
+    }
+
+    void watchForModal(quint64 action, QWidget* modalBefore) {
+        QTimer::singleShot(0, this, [this, action, modalBefore] {
+            if (running_.isEmpty() || running_.last() != action)
+                return; // the action ended, or a later one runs inside a modal window
+            QWidget* modal = QApplication::activeModalWidget();
+            if (modal && modal != modalBefore)
+                scheduleStep();
+            else
+                watchForModal(action, modalBefore);
+        });
+    }
+
+    void flush() {
+        ++flushing_;
         for (int i = 0; i < 3; ++i) {
             QCoreApplication::sendPostedEvents();
             QCoreApplication::processEvents();
         }
+        --flushing_;
     }
 
     [[noreturn]] void fail(const QString& message) {
@@ -153,15 +194,15 @@ private:
         fail(QStringLiteral("janela desconhecida: %1").arg(name));
     }
 
+    // W.C, or W.C.SUB for a part of a composite control (a navigator's buttons).
     QWidget* control(const QString& path) {
-        const QString windowName = path.section(QLatin1Char('.'), 0, 0);
-        const QString controlName = path.section(QLatin1Char('.'), 1);
-        QWidget* w = window(windowName);
-        if (controlName.isEmpty())
-            return w;
-        auto* c = w->findChild<QWidget*>(controlName);
-        if (!c)
-            fail(QStringLiteral("controle desconhecido: %1").arg(path));
+        const QStringList parts = path.split(QLatin1Char('.'));
+        QWidget* c = window(parts[0]);
+        for (qsizetype i = 1; i < parts.size(); ++i) {
+            c = c->findChild<QWidget*>(parts[i]);
+            if (!c)
+                fail(QStringLiteral("controle desconhecido: %1").arg(path));
+        }
         return c;
     }
 
@@ -441,6 +482,10 @@ private:
     qsizetype next_ = 0;
     qsizetype lineNumber_ = 0;
     bool finished_ = false;
+    bool stepScheduled_ = false;
+    int flushing_ = 0;
+    quint64 actions_ = 0;
+    QList<quint64> running_; // actions under way, the innermost last
 };
 
 QStringList readScript(const QString& path) {
@@ -484,6 +529,14 @@ int main(int argc, char** argv) {
     dialogs.observer = [](const ScriptedDialogs::Shown& shown) { emitLine(dialogJson(shown)); };
     dialogs.failure = [](const QString& problem) { stop(problem, 3); };
     setDialogs(&dialogs);
+    // Documents for the word processor are saved in the folder's "documentos" and reported, not opened.
+    const QString documents = QDir::current().filePath(QStringLiteral("documentos"));
+    sampling::wordProcessorFactory() = [documents] {
+        return std::make_unique<sampling::OdtWordProcessor>(documents, QStringLiteral("quarteiroes"), false);
+    };
+    sampling::OdtWordProcessor::savedObserver() = [](const QString& path) {
+        emitLine(JsonObject().addText(QStringLiteral("document"), path).str());
+    };
 
     try {
         Application application;
