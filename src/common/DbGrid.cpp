@@ -37,6 +37,8 @@ int CursorModel::columnCount(const QModelIndex& parent) const {
 }
 
 QVariant CursorModel::data(const QModelIndex& index, int role) const {
+    if (index.isValid() && role == Qt::TextAlignmentRole)
+        return QVariant(Qt::AlignLeft | Qt::AlignTop); // as the cells are drawn again by windows
     if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::EditRole))
         return {};
     const int col = cursor()->findColumn(columns_[index.column()].field);

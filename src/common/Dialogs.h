@@ -11,8 +11,9 @@ public:
     virtual ~Dialogs() = default;
     // Information box with OK.
     virtual void information(const QString& text) = 0;
-    // Message box with a caption and the buttons Yes and No; true for Yes.
-    virtual bool yesNo(const QString& caption, const QString& text) = 0;
+    // Message box with a caption and the buttons Yes and No; true for Yes. `defaultYes` false makes
+    // No the button Enter presses (for questions that destroy data).
+    virtual bool yesNo(const QString& caption, const QString& text, bool defaultYes = true) = 0;
     // Confirmation with a question icon and Yes/No; true for Yes.
     virtual bool confirm(const QString& text) = 0;
     // Input box: the typed text on OK, the default text on Cancel.

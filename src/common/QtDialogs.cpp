@@ -19,9 +19,9 @@ void QtDialogs::information(const QString& text) {
     QMessageBox::information(parentWindow(), ScriptedDialogs::informationCaption(), text);
 }
 
-bool QtDialogs::yesNo(const QString& caption, const QString& text) {
+bool QtDialogs::yesNo(const QString& caption, const QString& text, bool defaultYes) {
     return QMessageBox::question(parentWindow(), caption, text, QMessageBox::Yes | QMessageBox::No,
-                                 QMessageBox::Yes) == QMessageBox::Yes;
+                                 defaultYes ? QMessageBox::Yes : QMessageBox::No) == QMessageBox::Yes;
 }
 
 bool QtDialogs::confirm(const QString& text) {

@@ -8,7 +8,7 @@ namespace korva {
 class QtDialogs : public Dialogs {
 public:
     void information(const QString& text) override;
-    bool yesNo(const QString& caption, const QString& text) override;
+    bool yesNo(const QString& caption, const QString& text, bool defaultYes = true) override;
     bool confirm(const QString& text) override;
     QString input(const QString& caption, const QString& prompt, const QString& defaultText) override;
     QString saveFile(const QString& caption, const QString& filter, const QString& initialPath) override;

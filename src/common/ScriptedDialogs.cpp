@@ -38,7 +38,7 @@ void ScriptedDialogs::information(const QString& text) {
     take({QStringLiteral("information"), informationCaption(), text}, {QStringLiteral("ok")});
 }
 
-bool ScriptedDialogs::yesNo(const QString& caption, const QString& text) {
+bool ScriptedDialogs::yesNo(const QString& caption, const QString& text, bool /*defaultYes*/) {
     return take({QStringLiteral("question"), caption, text}, {QStringLiteral("yes"), QStringLiteral("no")}) ==
            QLatin1String("yes");
 }

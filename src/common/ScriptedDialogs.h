@@ -27,7 +27,7 @@ public:
     std::function<void(const QString& problem)> failure;
 
     void information(const QString& text) override;
-    bool yesNo(const QString& caption, const QString& text) override;
+    bool yesNo(const QString& caption, const QString& text, bool defaultYes = true) override;
     bool confirm(const QString& text) override;
     QString input(const QString& caption, const QString& prompt, const QString& defaultText) override;
     QString saveFile(const QString& caption, const QString& filter, const QString& initialPath) override;

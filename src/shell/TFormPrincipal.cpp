@@ -115,7 +115,8 @@ void TFormPrincipal::SpBtnEntrarClick() {
 void TFormPrincipal::SpeedButton1Click() {
     // Everything typed for the survey goes: ask first.
     if (!dialogs().yesNo(QStringLiteral("Atenção!"),
-                         QStringLiteral("Todos os dados do levantamento serão apagados. Deseja continuar?")))
+                         QStringLiteral("Todos os dados do levantamento serão apagados. Deseja continuar?"),
+                         false))
         return;
     store::TDataModule1& d = dm();
     // Details before their masters. Each table is emptied whole, including rows its cursor
