@@ -44,7 +44,7 @@ TCreditos::TCreditos() {
         top += 17;
     }
     look::label(panel, QStringLiteral("Coordenação do Programa"), 8, 275, look::tahoma(10, true));
-    look::label(panel, QStringLiteral("Coordenação Estadual do Programa de Controle da Dengue"), 8, 297);
+    look::label(panel, QStringLiteral("Coordenação Estadual do Programa"), 8, 297);
     look::label(panel, QStringLiteral("Desenvolvimento do Sistema"), 8, 333, look::tahoma(10, true));
     look::label(panel, QStringLiteral("Equipe Korva - Desenvolvimento de Sistemas"), 8, 355);
 

@@ -17,7 +17,7 @@ TFormAjuda::TFormAjuda() {
     Memo1 = new QPlainTextEdit(this);
     Memo1->setObjectName(QStringLiteral("Memo1"));
     Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
+    Memo1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     QFile file(QStringLiteral(":/help/help.txt"));
     if (file.open(QIODevice::ReadOnly)) {
         QString text = QString::fromUtf8(file.readAll());
