@@ -630,6 +630,30 @@ private slots:
             QCOMPARE(step + actual, step + wanted);
         }
     }
+
+    // A city of over three million buildings: 400 strata typed and saved one by one.
+    void fourHundredStrata() {
+        test::TempDatabase db;
+        test::sqlExec(kCampinas);
+        QString script;
+        long long sum = 0;
+        for (int i = 0; i < 400; ++i) {
+            const int buildings = 8000 + 10 * i;
+            script += QStringLiteral("click @SpBtnPlanAmostralNovo\n") +
+                      typeStratum(QString::number(buildings), QString::number(300 + i), QStringLiteral("5")) +
+                      QStringLiteral("click @SpBtnPlanAmostralGravar\n");
+            const long double a = buildings >= 8100 ? 450 : 250;
+            sum += std::llround(static_cast<double>(a / (a / buildings + 1)));
+        }
+        script += QStringLiteral("dump\n");
+        const auto r = run(script);
+        QVERIFY2(clean(r), qPrintable(r.transcript()));
+        QCOMPARE(r.table(QStringLiteral("PlanoAmostral")).size(), 400);
+        QCOMPARE(r.table(QStringLiteral("Consolidado")).size(), 400);
+        QCOMPARE(r.table(QStringLiteral("Indices")).size(), 400);
+        QCOMPARE(r.control(QStringLiteral("TFormDadosGerais.DBEdit1")), QStringLiteral("400"));
+        QCOMPARE(r.control(QStringLiteral("TFormDadosGerais.DBEdit2")), QString::number(sum));
+    }
 };
 
 QTEST_GUILESS_MAIN(TestPlan)
