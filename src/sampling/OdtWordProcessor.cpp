@@ -32,7 +32,9 @@ void OdtWordProcessor::FileNew() {
     document_.setDefaultFont(font);
     cursor_ = QTextCursor(&document_);
     format_ = QTextCharFormat();
-    // The ODF writer of this Qt reads the family from the old property only.
+    // The ODF writer of this Qt writes a family only when the old property is set, and takes its
+    // value from the new list property (without it the family comes out empty): both are set.
+    format_.setFontFamilies(QStringList{QStringLiteral("Times New Roman")});
     format_.setProperty(QTextFormat::FontFamily, QStringLiteral("Times New Roman"));
     format_.setFontPointSize(12);
     bold_ = false;

@@ -103,10 +103,14 @@ void TFormVisualizarBairros::DBGridVisualizarBairrosDrawColumnCell(QPainter* pai
         painter->drawText(rect.adjusted(2, 2, -2, -2), Qt::AlignLeft | Qt::AlignTop, value);
     }
     if (column.field == QLatin1String("QuarteiroesATrabalhar")) {
-        if (!selected)
-            painter->fillRect(rect, fill);
+        // A selected cell keeps the selection colours: its single line is replaced by the wrapped text.
+        const QPalette& palette = DBGridVisualizarBairros->palette();
+        painter->fillRect(rect, selected ? palette.color(QPalette::Highlight) : fill);
+        painter->save();
+        painter->setPen(selected ? palette.color(QPalette::HighlightedText) : palette.color(QPalette::Text));
         painter->drawText(rect.adjusted(2, 2, -2, -2), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
                           value);
+        painter->restore();
     }
 }
 
