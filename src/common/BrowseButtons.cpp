@@ -5,6 +5,20 @@
 
 namespace korva {
 
+BrowseButtons::BrowseButtons(QWidget* parent, const QString& prefix, const QStringList& hints, int left,
+                             int top) {
+    const char* suffixes[] = {"PR", "RA", "ProxR", "UR"};
+    const char* icons[] = {"primeiro", "anterior", "proximo", "ultimo"};
+    SpeedButton** buttons[] = {&first_, &prior_, &next_, &last_};
+    for (int i = 0; i < 4; ++i) {
+        auto* b =
+            new SpeedButton(parent, prefix + QLatin1String(suffixes[i]), QString(), QLatin1String(icons[i]));
+        b->setToolTip(hints.value(i));
+        b->setGeometry(left + 46 * i, top, 44, 38);
+        *buttons[i] = b;
+    }
+}
+
 void BrowseButtons::enable(bool firstPrior, bool nextLast) {
     first_->setEnabled(firstPrior);
     prior_->setEnabled(firstPrior);

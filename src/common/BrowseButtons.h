@@ -1,5 +1,10 @@
 #pragma once
 
+#include <QString>
+#include <QStringList>
+
+class QWidget;
+
 namespace korva {
 
 namespace store {
@@ -7,12 +12,18 @@ class Cursor;
 }
 class SpeedButton;
 
-// The four browse buttons of a record tab: each moves the cursor (a pending edit is stored by the
-// move) and then enables the buttons that can still move.
+// The four browse buttons of a record tab, named <prefix>PR, <prefix>RA, <prefix>ProxR and
+// <prefix>UR: each moves the cursor (a pending edit is stored by the move) and then enables the
+// buttons that can still move.
 class BrowseButtons {
 public:
-    BrowseButtons(SpeedButton* first, SpeedButton* prior, SpeedButton* next, SpeedButton* last)
-        : first_(first), prior_(prior), next_(next), last_(last) {}
+    // Creates the buttons left to right from (left, top), with their hints.
+    BrowseButtons(QWidget* parent, const QString& prefix, const QStringList& hints, int left, int top);
+    SpeedButton* firstButton() const { return first_; }
+    SpeedButton* priorButton() const { return prior_; }
+    SpeedButton* nextButton() const { return next_; }
+    SpeedButton* lastButton() const { return last_; }
+
     void first(store::Cursor& cursor);
     void prior(store::Cursor& cursor);
     void next(store::Cursor& cursor);

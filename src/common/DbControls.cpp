@@ -24,7 +24,7 @@ void FieldLink::bind(store::DataSource* source, const QString& column) {
     column_ = column;
     if (cursor())
         cursor()->addLink(this);
-    reload_();
+    reload();
 }
 
 int FieldLink::column() const {
@@ -108,25 +108,13 @@ bool isExitReason(Qt::FocusReason reason) {
 
 // ---- DBEdit
 
-DBEdit::DBEdit(QWidget* parent) : QLineEdit(parent), link_([this] { reload(); }, [this] { push(); }) {
-    connect(this, &QLineEdit::textChanged, this, [this] {
-        if (!reloading_)
-            link_.modified = true;
-    });
-}
-
-void DBEdit::reload() {
-    reloading_ = true;
-    const QString t = link_.fieldText();
-    if (text() != t)
-        setText(t);
-    link_.modified = false;
-    reloading_ = false;
-}
-
-void DBEdit::push() {
-    if (link_.modified)
-        link_.write(text());
+DBEdit::DBEdit(QWidget* parent)
+    : QLineEdit(parent), link_([this] { return text(); },
+                               [this](const QString& t) {
+                                   if (text() != t)
+                                       setText(t);
+                               }) {
+    connect(this, &QLineEdit::textChanged, this, [this] { link_.changed(); });
 }
 
 void DBEdit::keyPressEvent(QKeyEvent* e) {
@@ -135,7 +123,7 @@ void DBEdit::keyPressEvent(QKeyEvent* e) {
         return;
     }
     if (e->key() == Qt::Key_Escape && link_.modified) {
-        reload();
+        link_.reload();
         return;
     }
     const QChar ch = typedChar(e);
@@ -160,7 +148,7 @@ void DBEdit::focusOutEvent(QFocusEvent* e) {
 }
 
 void DBEdit::doExit() {
-    if (!runHandler([this] { push(); })) {
+    if (!runHandler([this] { link_.push(); })) {
         setFocus(Qt::OtherFocusReason);
         selectAll();
         return;
@@ -170,29 +158,18 @@ void DBEdit::doExit() {
 
 // ---- DBText
 
-DBText::DBText(QWidget* parent) : QLabel(parent), link_([this] { setText(link_.fieldText()); }, [] {}) {}
+DBText::DBText(QWidget* parent)
+    : QLabel(parent), link_([this] { return text(); }, [this](const QString& t) { setText(t); }) {}
 
 // ---- DBMemo
 
-DBMemo::DBMemo(QWidget* parent) : QPlainTextEdit(parent), link_([this] { reload(); }, [this] { push(); }) {
-    connect(this, &QPlainTextEdit::textChanged, this, [this] {
-        if (!reloading_)
-            link_.modified = true;
-    });
-}
-
-void DBMemo::reload() {
-    reloading_ = true;
-    const QString t = link_.fieldText();
-    if (toPlainText() != t)
-        setPlainText(t);
-    link_.modified = false;
-    reloading_ = false;
-}
-
-void DBMemo::push() {
-    if (link_.modified)
-        link_.write(toPlainText());
+DBMemo::DBMemo(QWidget* parent)
+    : QPlainTextEdit(parent), link_([this] { return toPlainText(); },
+                                    [this](const QString& t) {
+                                        if (toPlainText() != t)
+                                            setPlainText(t);
+                                    }) {
+    connect(this, &QPlainTextEdit::textChanged, this, [this] { link_.changed(); });
 }
 
 void DBMemo::keyPressEvent(QKeyEvent* e) {
@@ -210,7 +187,7 @@ void DBMemo::focusOutEvent(QFocusEvent* e) {
         QMetaObject::invokeMethod(
             this,
             [this] {
-                if (runHandler([this] { push(); }))
+                if (runHandler([this] { link_.push(); }))
                     emit exited();
             },
             Qt::QueuedConnection);
@@ -218,31 +195,19 @@ void DBMemo::focusOutEvent(QFocusEvent* e) {
 
 // ---- DBComboBox
 
-DBComboBox::DBComboBox(QWidget* parent) : QComboBox(parent), link_([this] { reload(); }, [this] { push(); }) {
+DBComboBox::DBComboBox(QWidget* parent)
+    : QComboBox(parent), link_([this] { return currentText(); },
+                               [this](const QString& t) {
+                                   const int index = findText(t);
+                                   if (index >= 0 && index != currentIndex())
+                                       setCurrentIndex(index);
+                                   if (currentText() != t)
+                                       setEditText(t);
+                               }) {
     setEditable(true);
     setInsertPolicy(QComboBox::NoInsert);
-    connect(this, &QComboBox::editTextChanged, this, [this] {
-        if (!reloading_)
-            link_.modified = true;
-    });
+    connect(this, &QComboBox::editTextChanged, this, [this] { link_.changed(); });
     connect(this, &QComboBox::activated, this, [this](int index) { runHandler([&] { choose(index); }); });
-}
-
-void DBComboBox::reload() {
-    reloading_ = true;
-    const QString t = link_.fieldText();
-    const int index = findText(t);
-    if (index >= 0 && index != currentIndex())
-        setCurrentIndex(index);
-    if (currentText() != t)
-        setEditText(t);
-    link_.modified = false;
-    reloading_ = false;
-}
-
-void DBComboBox::push() {
-    if (link_.modified)
-        link_.write(currentText());
 }
 
 void DBComboBox::choose(int index) {
@@ -266,7 +231,7 @@ void DBComboBox::focusOutEvent(QFocusEvent* e) {
     QComboBox::focusOutEvent(e);
     if (isExitReason(e->reason()))
         QMetaObject::invokeMethod(
-            this, [this] { runHandler([this] { push(); }); }, Qt::QueuedConnection);
+            this, [this] { runHandler([this] { link_.push(); }); }, Qt::QueuedConnection);
 }
 
 // ---- DBLookupComboBox
@@ -281,7 +246,8 @@ private:
 };
 
 DBLookupComboBox::DBLookupComboBox(QWidget* parent)
-    : QComboBox(parent), link_([this] { reload(); }, [] {}), listLink_(std::make_unique<ListLink>(*this)) {
+    : QComboBox(parent), link_([this] { return keyValue(); }, [this](const QString& key) { showKey(key); }),
+      listLink_(std::make_unique<ListLink>(*this)) {
     connect(this, &QComboBox::activated, this, [this](int index) { runHandler([&] { choose(index); }); });
 }
 
@@ -314,10 +280,6 @@ void DBLookupComboBox::rebuildList() {
     }
     setCurrentIndex(-1);
     reloading_ = false;
-    showKey(link_.fieldText());
-}
-
-void DBLookupComboBox::reload() {
     showKey(link_.fieldText());
 }
 

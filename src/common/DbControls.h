@@ -17,10 +17,14 @@
 
 namespace korva {
 
-// The link of one control to one column.
+// The link of one control to one column: shows the field's text in the control, tells a text
+// typed or set from code (changed) from a text loaded from the row, and writes a changed text
+// into a pending row.
 class FieldLink : public store::DataLink {
 public:
-    FieldLink(std::function<void()> reload, std::function<void()> push) : reload_(reload), push_(push) {}
+    // `shown` reads the control's text, `show` replaces it.
+    FieldLink(std::function<QString()> shown, std::function<void(const QString&)> show)
+        : shown_(std::move(shown)), show_(std::move(show)) {}
     ~FieldLink() override;
     void bind(store::DataSource* source, const QString& column);
     store::DataSource* dataSource() const { return source_; }
@@ -35,18 +39,28 @@ public:
     // Writes the text into the pending row; nothing when the cursor browses.
     void write(const QString& text);
     bool editing() const;
+    // Shows the field's text (not a change of the control).
+    void reload();
+    // Writes the control's text into the pending row if it changed.
+    void push();
+    // The control's text changed; a change while reloading is no change.
+    void changed() {
+        if (!reloading_)
+            modified = true;
+    }
 
     bool modified = false;
 
     void recordChanged(int column) override;
-    void updateData() override;
-    void activeChanged() override { reload_(); }
+    void updateData() override { push(); }
+    void activeChanged() override { reload(); }
 
 private:
-    std::function<void()> reload_;
-    std::function<void()> push_;
+    std::function<QString()> shown_;
+    std::function<void(const QString&)> show_;
     store::DataSource* source_ = nullptr;
     QString column_;
+    bool reloading_ = false;
 };
 
 // Single-line box bound to a column.
@@ -70,11 +84,8 @@ protected:
     void focusOutEvent(QFocusEvent* event) override;
 
 private:
-    void reload();
-    void push();
     void doExit();
     FieldLink link_;
-    bool reloading_ = false;
 };
 
 // Display-only text bound to a column.
@@ -106,10 +117,7 @@ protected:
     void focusOutEvent(QFocusEvent* event) override;
 
 private:
-    void reload();
-    void push();
     FieldLink link_;
-    bool reloading_ = false;
 };
 
 // Drop-down list of fixed items that also accepts typed text, bound to a column.
@@ -127,10 +135,7 @@ protected:
     void focusOutEvent(QFocusEvent* event) override;
 
 private:
-    void reload();
-    void push();
     FieldLink link_;
-    bool reloading_ = false;
 };
 
 // Drop-down list fed by a list cursor (key and display column alike). Choosing an entry writes
@@ -154,7 +159,6 @@ signals:
 
 private:
     class ListLink;
-    void reload();
     void rebuildList();
     void showKey(const QString& key);
     FieldLink link_;

@@ -21,4 +21,16 @@ template <class F> bool runHandler(F&& handler) {
     return false;
 }
 
+// Runs a computation that fills its result step by step, then shows what it produced: also when
+// it failed part-way, so what earlier steps wrote stays written before the error box.
+template <class Compute, class Show> void computeThenShow(Compute&& compute, Show&& show) {
+    try {
+        compute();
+    } catch (...) {
+        show();
+        throw;
+    }
+    show();
+}
+
 } // namespace korva

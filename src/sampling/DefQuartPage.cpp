@@ -37,8 +37,6 @@ const QString CR = QStringLiteral("\r");
 
 DefQuartPage::DefQuartPage(TFormDadosGerais& frame) : QObject(&frame), frame_(frame) {
     buildLayout();
-    browse_ = std::make_unique<BrowseButtons>(SpBtnDefQuartPR, SpBtnDefQuartRA, SpBtnDefQuartProxR,
-                                              SpBtnDefQuartUR);
 
     auto onClick = [this](QAbstractButton* b, void (DefQuartPage::*handler)()) {
         connect(b, &QAbstractButton::clicked, this,
@@ -144,23 +142,15 @@ void DefQuartPage::buildLayout() {
         new SpeedButton(sheet, QStringLiteral("SpBtnDefQuartExcluir"), QString(), QStringLiteral("excluir"));
     SpBtnDefQuartExcluir->setToolTip(QStringLiteral("Excluir registro"));
     SpBtnDefQuartExcluir->setGeometry(238, y, 44, 38);
-    const struct {
-        SpeedButton** button;
-        const char* name;
-        const char* hint;
-        const char* icon;
-    } browse[] = {{&SpBtnDefQuartPR, "SpBtnDefQuartPR", "Primeiro registro", "primeiro"},
-                  {&SpBtnDefQuartRA, "SpBtnDefQuartRA", "Registro anterior", "anterior"},
-                  {&SpBtnDefQuartProxR, "SpBtnDefQuartProxR", "Próximo registro", "proximo"},
-                  {&SpBtnDefQuartUR, "SpBtnDefQuartUR", "Último registro", "ultimo"}};
-    int x = 300;
-    for (const auto& b : browse) {
-        *b.button =
-            new SpeedButton(sheet, QString::fromLatin1(b.name), QString(), QString::fromLatin1(b.icon));
-        (*b.button)->setToolTip(QString::fromUtf8(b.hint));
-        (*b.button)->setGeometry(x, y, 44, 38);
-        x += 46;
-    }
+    browse_ = std::make_unique<BrowseButtons>(
+        sheet, QStringLiteral("SpBtnDefQuart"),
+        QStringList{QStringLiteral("Primeiro registro"), QStringLiteral("Registro anterior"),
+                    QStringLiteral("Próximo registro"), QStringLiteral("Último registro")},
+        300, y);
+    SpBtnDefQuartPR = browse_->firstButton();
+    SpBtnDefQuartRA = browse_->priorButton();
+    SpBtnDefQuartProxR = browse_->nextButton();
+    SpBtnDefQuartUR = browse_->lastButton();
     sheet->setTabOrder(DBEditItem, DBEditBairro);
     sheet->setTabOrder(DBEditBairro, DBEditQuart);
 }
@@ -181,15 +171,14 @@ void DefQuartPage::SpBtnCalculoQuartClick() {
         if (r.carry)
             frame_.EditAux2->setText(*r.carry);
     };
-    try {
-        sampling::pickBlocks({plan.DBEditQuartInicial->text(), frame_.EditAux2->text(), DBEditQuart->text(),
-                              plan.DBEditIntervaloQuart->text(), DBMemoQuartATrab->text()},
-                             r);
-    } catch (...) {
-        show();
-        throw;
-    }
-    show();
+    computeThenShow(
+        [&] {
+            sampling::pickBlocks({plan.DBEditQuartInicial->text(), frame_.EditAux2->text(),
+                                  DBEditQuart->text(), plan.DBEditIntervaloQuart->text(),
+                                  DBMemoQuartATrab->text()},
+                                 r);
+        },
+        show);
     DBEditTotalQuartBairro->setText(QString::number(*r.count));
 
     // The stratum total, walking the stratum's rows (the move stores the calculated row).

@@ -131,29 +131,19 @@ void PlanoAmostralPage::buildLayout() {
     SpBtnPlanAmostralExcluir = new SpeedButton(sheet, QStringLiteral("SpBtnPlanAmostralExcluir"),
                                                QStringLiteral("Excluir"), QStringLiteral("excluir"));
     SpBtnPlanAmostralExcluir->setGeometry(248, y, 100, 38);
-    const struct {
-        SpeedButton** button;
-        const char* name;
-        const char* hint;
-        const char* icon;
-    } browse[] = {{&SpBtnPlanAmostralPR, "SpBtnPlanAmostralPR", "Primeiro estrato", "primeiro"},
-                  {&SpBtnPlanAmostralRA, "SpBtnPlanAmostralRA", "Estrato anterior", "anterior"},
-                  {&SpBtnPlanAmostralProxR, "SpBtnPlanAmostralProxR", "Próximo estrato", "proximo"},
-                  {&SpBtnPlanAmostralUR, "SpBtnPlanAmostralUR", "Último estrato", "ultimo"}};
-    int x = 380;
-    for (const auto& b : browse) {
-        *b.button =
-            new SpeedButton(sheet, QString::fromLatin1(b.name), QString(), QString::fromLatin1(b.icon));
-        (*b.button)->setToolTip(QString::fromUtf8(b.hint));
-        (*b.button)->setGeometry(x, y, 44, 38);
-        x += 46;
-    }
+    browse_ = std::make_unique<BrowseButtons>(
+        sheet, QStringLiteral("SpBtnPlanAmostral"),
+        QStringList{QStringLiteral("Primeiro estrato"), QStringLiteral("Estrato anterior"),
+                    QStringLiteral("Próximo estrato"), QStringLiteral("Último estrato")},
+        380, y);
+    SpBtnPlanAmostralPR = browse_->firstButton();
+    SpBtnPlanAmostralRA = browse_->priorButton();
+    SpBtnPlanAmostralProxR = browse_->nextButton();
+    SpBtnPlanAmostralUR = browse_->lastButton();
     SpBtnPlanAmostralRelatorioPA = new SpeedButton(sheet, QStringLiteral("SpBtnPlanAmostralRelatorioPA"),
                                                    QStringLiteral("Relatório"), QStringLiteral("relatorio"));
     SpBtnPlanAmostralRelatorioPA->setGeometry(690, y, 100, 38);
 
-    browse_ = std::make_unique<BrowseButtons>(SpBtnPlanAmostralPR, SpBtnPlanAmostralRA,
-                                              SpBtnPlanAmostralProxR, SpBtnPlanAmostralUR);
     sheet->setTabOrder(DBEditEstratoPA, DBEditNumImvEstrato);
     sheet->setTabOrder(DBEditNumImvEstrato, DBEditNumQuartEstrato);
 }
@@ -171,13 +161,7 @@ void PlanoAmostralPage::DBEditNumImvEstratoExit() {
             if (r.sampleSize)
                 DBEditTamanhoAmostra->setText(*r.sampleSize);
         };
-        try {
-            sampling::computeSampleSize(DBEditNumImvEstrato->text(), r);
-        } catch (...) {
-            show();
-            throw;
-        }
-        show();
+        computeThenShow([&] { sampling::computeSampleSize(DBEditNumImvEstrato->text(), r); }, show);
     }
     DBEditNumQuartEstrato->setFocus(Qt::OtherFocusReason);
 }
@@ -203,14 +187,12 @@ void PlanoAmostralPage::DBEditNumQuartEstratoExit() {
                 if (text)
                     box->setText(*text);
         };
-        try {
-            sampling::computeBlockParameters(DBEditNumImvEstrato->text(), DBEditNumQuartEstrato->text(),
-                                             DBEditTamanhoAmostra->text(), r);
-        } catch (...) {
-            show();
-            throw;
-        }
-        show();
+        computeThenShow(
+            [&] {
+                sampling::computeBlockParameters(DBEditNumImvEstrato->text(), DBEditNumQuartEstrato->text(),
+                                                 DBEditTamanhoAmostra->text(), r);
+            },
+            show);
         auto& generator = sampling::StartBlockGenerator::instance();
         generator.reseedFromClock();
         DBEditQuartInicial->setText(
