@@ -19,7 +19,8 @@ private slots:
     void workedPlan_data() {
         QTest::addColumn<QString>("n");
         QTest::addColumn<QString>("q");
-        QTest::addColumn<QStringList>("expected"); // EditAux1 T Edit7 Edit10 Edit11 Edit12 estimate B % interval
+        QTest::addColumn<QStringList>(
+            "expected"); // EditAux1 T Edit7 Edit10 Edit11 Edit12 estimate B % interval
         QTest::addColumn<int>("m");
         auto row = [](const char* n, const char* q, const char* expected, int m) {
             QTest::addRow("%s/%s", n, q) << QString(n) << QString(q) << QString(expected).split(' ') << m;
@@ -43,8 +44,9 @@ private slots:
         computeSampleSize(n, size);
         BlockParameters p;
         computeBlockParameters(n, q, *size.sampleSize, p);
-        const QStringList actual{*size.baseValue, *size.sampleSize, *p.divisor,  *p.ratio2,         *p.ratio0,
-                                 *p.difference,   *p.estimate,      *p.blocksToSample, *p.percentSampled, *p.interval};
+        const QStringList actual{*size.baseValue,   *size.sampleSize, *p.divisor,  *p.ratio2,
+                                 *p.ratio0,         *p.difference,    *p.estimate, *p.blocksToSample,
+                                 *p.percentSampled, *p.interval};
         QCOMPARE(actual, expected);
         QCOMPARE(*p.startBlockRange, m);
     }
@@ -98,7 +100,8 @@ private slots:
         // m of 0 or 1 always starts at 1.
         for (int m : {0, 1})
             for (int r2 : {0, 1})
-                QCOMPARE(drawStartBlock(m, [&](int upper) { return upper == 2 ? r2 : 0; }), QStringLiteral("1"));
+                QCOMPARE(drawStartBlock(m, [&](int upper) { return upper == 2 ? r2 : 0; }),
+                         QStringLiteral("1"));
     }
 
     void workedPicks() {
