@@ -26,14 +26,6 @@ const QString kMismatch = QStringLiteral(
     "information|Korva|Total de quarteirões a inspecionar no estrato é diferente do n° de quarteirões que "
     "comporão a amostra. Redigite os bairros com os respectivos números corretos de quarteirões");
 
-// Scripts write "@" for the work window, "TFormDadosGerais.". Every run enters the work window
-// with a seeded start-block generator.
-test::ReplayRun run(const QString& script) {
-    QString s = script;
-    s.replace(QLatin1Char('@'), QStringLiteral("TFormDadosGerais."));
-    return test::replay(QStringLiteral("seed 7\nclick TFormPrincipal.SpBtnEntrar\n") + s);
-}
-
 // A new stratum of 10000 buildings in 400 blocks (interval 4,65116, 86 blocks to sample) with the
 // neighbourhood count answered as given, saved, its start block pinned, and the block tab shown.
 QString stratum(const QString& neighbourhoods, const QString& start,
@@ -60,26 +52,6 @@ QString neighbourhood(const QString& item, const QString& name, const QString& b
                           "type @DBEditQuart %3\n"
                           "click @SpBtnCalculoQuart\n")
         .arg(item, name, blocks);
-}
-
-// No driver error, no refused action, exit 0.
-bool clean(const test::ReplayRun& r) {
-    return r.exitCode == 0 && r.withKey(QStringLiteral("error")).isEmpty() &&
-           r.withKey(QStringLiteral("refused")).isEmpty();
-}
-
-QStringList dialogs(const test::ReplayRun& r) {
-    QStringList out;
-    for (const auto& d : r.dialogs())
-        out << d.value(QStringLiteral("kind")).toString() + QLatin1Char('|') +
-                   d.value(QStringLiteral("caption")).toString() + QLatin1Char('|') +
-                   d.value(QStringLiteral("text")).toString();
-    return out;
-}
-
-QJsonObject dumpAt(const test::ReplayRun& r, int n) {
-    const auto dumps = r.withKey(QStringLiteral("dump"));
-    return n < dumps.size() ? dumps[n].value(QStringLiteral("dump")).toObject() : QJsonObject();
 }
 
 QString text(const QJsonObject& dump, const QString& control) {
@@ -117,14 +89,6 @@ QStringList definitions(const QJsonObject& dump) {
         out << cells.join(QLatin1Char('/'));
     }
     return out;
-}
-
-QJsonObject inspected(const test::ReplayRun& r, const QString& control, int nth = 0) {
-    int seen = 0;
-    for (const auto& l : r.withKey(QStringLiteral("control")))
-        if (l.value(QStringLiteral("control")).toString() == control && seen++ == nth)
-            return l;
-    return {};
 }
 
 // The rows an inspected grid shows, "cell|cell" each.
@@ -203,9 +167,9 @@ private slots:
             script += neighbourhood(QString::number(i + 1), QString::fromUtf8(s.steps[i].name),
                                     QLatin1String(s.steps[i].blocks)) +
                       QStringLiteral("dump\n");
-        const auto r = run(script);
-        QVERIFY2(clean(r), qPrintable(r.transcript()));
-        QCOMPARE(dialogs(r), QStringList{kPrompt});
+        const auto r = test::replayInWorkWindow(script);
+        QVERIFY2(r.clean(), qPrintable(r.transcript()));
+        QCOMPARE(r.dialogLines(), QStringList{kPrompt});
 
         QStringList stored;
         for (int i = 0; i < s.steps.size(); ++i) {
@@ -214,7 +178,7 @@ private slots:
             QStringList expected;
             for (int c = 0; c < kShown.size(); ++c)
                 expected << kShown[c] + QLatin1Char('=') + wanted[c];
-            QCOMPARE(texts(dumpAt(r, i), kShown), expected);
+            QCOMPARE(texts(r.dumpAt(i), kShown), expected);
             stored << QStringList{QStringLiteral("1"),
                                   QString::fromUtf8(step.name),
                                   QLatin1String(step.blocks),
@@ -222,7 +186,7 @@ private slots:
                                   wanted[2],
                                   wanted[1]}
                           .join(QLatin1Char('/'));
-            QCOMPARE(definitions(dumpAt(r, i)), stored);
+            QCOMPARE(definitions(r.dumpAt(i)), stored);
         }
     }
 
@@ -230,13 +194,13 @@ private slots:
     void secondCalculationDoesNothing() {
         test::TempDatabase db;
         test::sqlExec(kCampinas);
-        const auto r =
-            run(stratum(QStringLiteral("text 2"), QStringLiteral("3")) +
-                neighbourhood(QStringLiteral("1"), QStringLiteral("Centro"), QStringLiteral("20")) +
-                QStringLiteral("dump\nclick @SpBtnCalculoQuart\ndump\n"));
-        QVERIFY2(clean(r), qPrintable(r.transcript()));
-        QCOMPARE(text(dumpAt(r, 0), QStringLiteral("Edit3")), QStringLiteral("20"));
-        QCOMPARE(dumpAt(r, 1), dumpAt(r, 0));
+        const auto r = test::replayInWorkWindow(
+            stratum(QStringLiteral("text 2"), QStringLiteral("3")) +
+            neighbourhood(QStringLiteral("1"), QStringLiteral("Centro"), QStringLiteral("20")) +
+            QStringLiteral("dump\nclick @SpBtnCalculoQuart\ndump\n"));
+        QVERIFY2(r.clean(), qPrintable(r.transcript()));
+        QCOMPARE(text(r.dumpAt(0), QStringLiteral("Edit3")), QStringLiteral("20"));
+        QCOMPARE(r.dumpAt(1), r.dumpAt(0));
     }
 
     // A start typed into the list keeps the positions' decimals and leaves the carry alone; any
@@ -245,42 +209,42 @@ private slots:
     void typedStartThenBlocksRetyped() {
         test::TempDatabase db;
         test::sqlExec(kCampinas);
-        const auto r = run(stratum(QStringLiteral("text 3"), QStringLiteral("3")) +
-                           QStringLiteral("set @EditAux2 9\n"
-                                          "click @SpBtnDefQuartNovo\n"
-                                          "type @DBEditItem 1\n"
-                                          "type @DBEditBairro Centro\n"
-                                          "type @DBEditQuart 20\n"
-                                          "type @DBMemoQuartATrab 3\n"
-                                          "click @SpBtnCalculoQuart\n"
-                                          "dump\n"
-                                          "type @DBEditQuart\n"
-                                          "inspect @DBMemoQuartATrab\n"
-                                          "type @DBEditQuart 20\n"
-                                          "click @SpBtnCalculoQuart\n"
-                                          "dump\n"));
-        QVERIFY2(clean(r), qPrintable(r.transcript()));
+        const auto r = test::replayInWorkWindow(stratum(QStringLiteral("text 3"), QStringLiteral("3")) +
+                                                QStringLiteral("set @EditAux2 9\n"
+                                                               "click @SpBtnDefQuartNovo\n"
+                                                               "type @DBEditItem 1\n"
+                                                               "type @DBEditBairro Centro\n"
+                                                               "type @DBEditQuart 20\n"
+                                                               "type @DBMemoQuartATrab 3\n"
+                                                               "click @SpBtnCalculoQuart\n"
+                                                               "dump\n"
+                                                               "type @DBEditQuart\n"
+                                                               "inspect @DBMemoQuartATrab\n"
+                                                               "type @DBEditQuart 20\n"
+                                                               "click @SpBtnCalculoQuart\n"
+                                                               "dump\n"));
+        QVERIFY2(r.clean(), qPrintable(r.transcript()));
         const QString typed = QStringLiteral("3  -  7,65116  -  12,30232  -  16,95348");
         QCOMPARE(
-            texts(dumpAt(r, 0), kShown),
+            texts(r.dumpAt(0), kShown),
             (QStringList{QStringLiteral("DBTextObs=") + kToWork, QStringLiteral("DBMemoQuartATrab=") + typed,
                          QStringLiteral("DBEditTotalQuartBairro=4"), QStringLiteral("EditAux2=9"),
                          QStringLiteral("EditTotQuartEstrato=4"), QStringLiteral("Edit5=1"),
                          QStringLiteral("Edit3=20")}));
-        QCOMPARE(definitions(dumpAt(r, 0)),
+        QCOMPARE(definitions(r.dumpAt(0)),
                  QStringList{QStringLiteral("1/Centro/20/") + kToWork + QStringLiteral("/4/") + typed});
 
-        QCOMPARE(inspected(r, QStringLiteral("TFormDadosGerais.DBMemoQuartATrab"))[QStringLiteral("text")],
+        QCOMPARE(r.inspected(QStringLiteral("TFormDadosGerais.DBMemoQuartATrab"))[QStringLiteral("text")],
                  QJsonValue(QString()));
         // From the carry 9: 9, 13,65, 18,30; the next, 22,95, is 3 past the 20 blocks.
         const QString picked = QStringLiteral("9  -  13  -  18");
         QCOMPARE(
-            texts(dumpAt(r, 1), kShown),
+            texts(r.dumpAt(1), kShown),
             (QStringList{QStringLiteral("DBTextObs=") + kToWork, QStringLiteral("DBMemoQuartATrab=") + picked,
                          QStringLiteral("DBEditTotalQuartBairro=3"), QStringLiteral("EditAux2=3"),
                          QStringLiteral("EditTotQuartEstrato=3"), QStringLiteral("Edit5=2"),
                          QStringLiteral("Edit3=40")}));
-        QCOMPARE(definitions(dumpAt(r, 1)),
+        QCOMPARE(definitions(r.dumpAt(1)),
                  QStringList{QStringLiteral("1/Centro/20/") + kToWork + QStringLiteral("/3/") + picked});
     }
 
@@ -288,14 +252,14 @@ private slots:
     void typingBlocksStartsTheFirstRow() {
         test::TempDatabase db;
         test::sqlExec(kCampinas);
-        const auto r = run(stratum(QStringLiteral("text 2"), QStringLiteral("3")) +
-                           QStringLiteral("type @DBEditQuart 20\n"
-                                          "type @DBEditBairro Centro\n"
-                                          "click @SpBtnCalculoQuart\n"
-                                          "dump\n"));
-        QVERIFY2(clean(r), qPrintable(r.transcript()));
-        QCOMPARE(definitions(dumpAt(r, 0)), QStringList{QStringLiteral("1/Centro/20/") + kToWork +
-                                                        QStringLiteral("/4/3  -  7  -  12  -  16")});
+        const auto r = test::replayInWorkWindow(stratum(QStringLiteral("text 2"), QStringLiteral("3")) +
+                                                QStringLiteral("type @DBEditQuart 20\n"
+                                                               "type @DBEditBairro Centro\n"
+                                                               "click @SpBtnCalculoQuart\n"
+                                                               "dump\n"));
+        QVERIFY2(r.clean(), qPrintable(r.transcript()));
+        QCOMPARE(definitions(r.dumpAt(0)), QStringList{QStringLiteral("1/Centro/20/") + kToWork +
+                                                       QStringLiteral("/4/3  -  7  -  12  -  16")});
     }
 
     // "Novo item" on a row being changed asks whether to store it; either answer stores it and a
@@ -309,28 +273,28 @@ private slots:
         QFETCH(QString, answer);
         test::TempDatabase db;
         test::sqlExec(kCampinas);
-        const auto r =
-            run(stratum(QStringLiteral("text 2"), QStringLiteral("3")) +
-                neighbourhood(QStringLiteral("1"), QStringLiteral("Centro"), QStringLiteral("20")) +
-                QStringLiteral("type @DBEditBairro Centro Velho\n"
-                               "answer %1\n"
-                               "click @SpBtnDefQuartNovo\n"
-                               "dump\n"
-                               "click @SpBtnDefQuartNovo\n"
-                               "type @DBEditBairro Vila\n"
-                               "click @SpBtnDefQuartGravar\n"
-                               "dump\n")
-                    .arg(answer));
-        QVERIFY2(clean(r), qPrintable(r.transcript()));
-        QCOMPARE(dialogs(r), (QStringList{kPrompt, kSaveQuestion}));
+        const auto r = test::replayInWorkWindow(
+            stratum(QStringLiteral("text 2"), QStringLiteral("3")) +
+            neighbourhood(QStringLiteral("1"), QStringLiteral("Centro"), QStringLiteral("20")) +
+            QStringLiteral("type @DBEditBairro Centro Velho\n"
+                           "answer %1\n"
+                           "click @SpBtnDefQuartNovo\n"
+                           "dump\n"
+                           "click @SpBtnDefQuartNovo\n"
+                           "type @DBEditBairro Vila\n"
+                           "click @SpBtnDefQuartGravar\n"
+                           "dump\n")
+                .arg(answer));
+        QVERIFY2(r.clean(), qPrintable(r.transcript()));
+        QCOMPARE(r.dialogLines(), (QStringList{kPrompt, kSaveQuestion}));
         const QString centro =
             QStringLiteral("1/Centro Velho/20/") + kToWork + QStringLiteral("/4/3  -  7  -  12  -  16");
-        QCOMPARE(definitions(dumpAt(r, 0)), QStringList{centro});
-        QCOMPARE(texts(dumpAt(r, 0), {QStringLiteral("DBEditEstratoDQ"), QStringLiteral("DBEditBairro"),
-                                      QStringLiteral("DBMemoQuartATrab")}),
+        QCOMPARE(definitions(r.dumpAt(0)), QStringList{centro});
+        QCOMPARE(texts(r.dumpAt(0), {QStringLiteral("DBEditEstratoDQ"), QStringLiteral("DBEditBairro"),
+                                     QStringLiteral("DBMemoQuartATrab")}),
                  (QStringList{QStringLiteral("DBEditEstratoDQ=1"), QStringLiteral("DBEditBairro="),
                               QStringLiteral("DBMemoQuartATrab=")}));
-        QCOMPARE(definitions(dumpAt(r, 1)), (QStringList{centro, QStringLiteral("1/Vila/-/-/-/-")}));
+        QCOMPARE(definitions(r.dumpAt(1)), (QStringList{centro, QStringLiteral("1/Vila/-/-/-/-")}));
     }
 
     // Once every announced neighbourhood is in and the blocks typed miss the stratum's blocks, a
@@ -371,17 +335,17 @@ private slots:
         if (refused)
             script += QStringLiteral("answer no\n");
         script += QStringLiteral("click @SpBtnDefQuartNovo\n");
-        const auto r = run(script);
-        QVERIFY2(clean(r), qPrintable(r.transcript()));
+        const auto r = test::replayInWorkWindow(script);
+        QVERIFY2(r.clean(), qPrintable(r.transcript()));
         QStringList expected{kPrompt};
         if (refused)
             expected << kMismatch << kSaveQuestion;
-        QCOMPARE(dialogs(r), expected);
-        QCOMPARE(texts(dumpAt(r, 0), {QStringLiteral("EditTotQuartEstrato"), QStringLiteral("Edit5"),
-                                      QStringLiteral("Edit3")}),
+        QCOMPARE(r.dialogLines(), expected);
+        QCOMPARE(texts(r.dumpAt(0), {QStringLiteral("EditTotQuartEstrato"), QStringLiteral("Edit5"),
+                                     QStringLiteral("Edit3")}),
                  (QStringList{QStringLiteral("EditTotQuartEstrato=") + shown[0],
                               QStringLiteral("Edit5=") + shown[1], QStringLiteral("Edit3=") + shown[2]}));
-        QCOMPARE(definitions(dumpAt(r, 0)).size(), blocks.size());
+        QCOMPARE(definitions(r.dumpAt(0)).size(), blocks.size());
     }
 
     // A failing step shows the runtime's message and stops there, leaving what came before.
@@ -428,18 +392,18 @@ private slots:
         if (!blocks.isEmpty())
             script += QStringLiteral("type @DBEditQuart %1\n").arg(blocks);
         script += QStringLiteral("answer ok\nclick @SpBtnCalculoQuart\ndump\n");
-        const auto r = run(script);
-        QVERIFY2(clean(r), qPrintable(r.transcript()));
-        const QStringList all = dialogs(r);
+        const auto r = test::replayInWorkWindow(script);
+        QVERIFY2(r.clean(), qPrintable(r.transcript()));
+        const QStringList all = r.dialogLines();
         QVERIFY(!all.isEmpty());
         QCOMPARE(all.last(), QStringLiteral("error|Erro|") + message);
         QCOMPARE(
-            texts(dumpAt(r, 0), {QStringLiteral("DBMemoQuartATrab"), QStringLiteral("EditTotQuartEstrato"),
-                                 QStringLiteral("EditAux2"), QStringLiteral("Edit5")}),
+            texts(r.dumpAt(0), {QStringLiteral("DBMemoQuartATrab"), QStringLiteral("EditTotQuartEstrato"),
+                                QStringLiteral("EditAux2"), QStringLiteral("Edit5")}),
             (QStringList{QStringLiteral("DBMemoQuartATrab=") + shown[0],
                          QStringLiteral("EditTotQuartEstrato=") + shown[1],
                          QStringLiteral("EditAux2=") + shown[2], QStringLiteral("Edit5=") + shown[3]}));
-        QCOMPARE(definitions(dumpAt(r, 0)).size(), stored);
+        QCOMPARE(definitions(r.dumpAt(0)).size(), stored);
     }
 
     // Browsing, deleting and storing rows leave the stratum total alone; showing the tab again
@@ -451,17 +415,17 @@ private slots:
                                                "inspect @SpBtnDefQuartProxR\ninspect @SpBtnDefQuartUR\n"
                                                "inspect @DBEditBairro\n");
         const QString again = QStringLiteral("click @TabSheetPlanoAmostral\nclick @TabSheetDefQuart\ndump\n");
-        const auto r =
-            run(stratum(QStringLiteral("text 2"), QStringLiteral("3")) +
-                neighbourhood(QStringLiteral("1"), QStringLiteral("Centro"), QStringLiteral("20")) +
-                neighbourhood(QStringLiteral("2"), QStringLiteral("Vila"), QStringLiteral("3")) +
-                QStringLiteral("click @SpBtnDefQuartPR\n") + buttons +
-                QStringLiteral("click @SpBtnDefQuartUR\n") + buttons +
-                QStringLiteral("answer yes\nclick @SpBtnDefQuartExcluir\ndump\n"
-                               "type @DBEditBairro Centro Novo\n") +
-                again + QStringLiteral("click @SpBtnDefQuartGravar\n") + again);
-        QVERIFY2(clean(r), qPrintable(r.transcript()));
-        QCOMPARE(dialogs(r),
+        const auto r = test::replayInWorkWindow(
+            stratum(QStringLiteral("text 2"), QStringLiteral("3")) +
+            neighbourhood(QStringLiteral("1"), QStringLiteral("Centro"), QStringLiteral("20")) +
+            neighbourhood(QStringLiteral("2"), QStringLiteral("Vila"), QStringLiteral("3")) +
+            QStringLiteral("click @SpBtnDefQuartPR\n") + buttons +
+            QStringLiteral("click @SpBtnDefQuartUR\n") + buttons +
+            QStringLiteral("answer yes\nclick @SpBtnDefQuartExcluir\ndump\n"
+                           "type @DBEditBairro Centro Novo\n") +
+            again + QStringLiteral("click @SpBtnDefQuartGravar\n") + again);
+        QVERIFY2(r.clean(), qPrintable(r.transcript()));
+        QCOMPARE(r.dialogLines(),
                  (QStringList{kPrompt, QStringLiteral("confirmation|Confirmação|Deletar este registro?")}));
 
         const QStringList names{QStringLiteral("SpBtnDefQuartPR"), QStringLiteral("SpBtnDefQuartRA"),
@@ -470,13 +434,13 @@ private slots:
         for (int i = 0; i < wanted.size(); ++i) {
             QString enabled;
             for (const auto& n : names)
-                enabled += inspected(r, QStringLiteral("TFormDadosGerais.") + n, i)[QStringLiteral("enabled")]
+                enabled += r.inspected(QStringLiteral("TFormDadosGerais.") + n, i)[QStringLiteral("enabled")]
                                    .toBool()
                                ? QLatin1Char('1')
                                : QLatin1Char('0');
             QCOMPARE(
                 enabled + QLatin1Char(' ') +
-                    inspected(r, QStringLiteral("TFormDadosGerais.DBEditBairro"), i)[QStringLiteral("text")]
+                    r.inspected(QStringLiteral("TFormDadosGerais.DBEditBairro"), i)[QStringLiteral("text")]
                         .toString(),
                 wanted[i]);
         }
@@ -485,15 +449,15 @@ private slots:
         const QStringList counters{QStringLiteral("EditTotQuartEstrato"), QStringLiteral("Edit5"),
                                    QStringLiteral("Edit3")};
         // Deleted: the total and the counters stay.
-        QCOMPARE(definitions(dumpAt(r, 0)), QStringList{QStringLiteral("1/Centro") + centro});
-        QCOMPARE(texts(dumpAt(r, 0), counters),
+        QCOMPARE(definitions(r.dumpAt(0)), QStringList{QStringLiteral("1/Centro") + centro});
+        QCOMPARE(texts(r.dumpAt(0), counters),
                  (QStringList{QStringLiteral("EditTotQuartEstrato=5"), QStringLiteral("Edit5=0"),
                               QStringLiteral("Edit3=23")}));
         // Shown again while the row is being changed: not totalled.
-        QCOMPARE(text(dumpAt(r, 1), QStringLiteral("EditTotQuartEstrato")), QStringLiteral("5"));
+        QCOMPARE(text(r.dumpAt(1), QStringLiteral("EditTotQuartEstrato")), QStringLiteral("5"));
         // Stored, shown again: totalled.
-        QCOMPARE(definitions(dumpAt(r, 2)), QStringList{QStringLiteral("1/Centro Novo") + centro});
-        QCOMPARE(texts(dumpAt(r, 2), counters),
+        QCOMPARE(definitions(r.dumpAt(2)), QStringList{QStringLiteral("1/Centro Novo") + centro});
+        QCOMPARE(texts(r.dumpAt(2), counters),
                  (QStringList{QStringLiteral("EditTotQuartEstrato=4"), QStringLiteral("Edit5=0"),
                               QStringLiteral("Edit3=23")}));
     }
@@ -505,20 +469,20 @@ private slots:
         test::sqlExec(kCampinas);
         const QString look = QStringLiteral("inspect TFormVisualizarBairros.DBText1\n"
                                             "inspect TFormVisualizarBairros.DBGridVisualizarBairros\n");
-        const auto r =
-            run(stratum(QStringLiteral("text 2"), QStringLiteral("3")) +
-                neighbourhood(QStringLiteral("1"), QStringLiteral("Centro"), QStringLiteral("20")) +
-                neighbourhood(QStringLiteral("2"), QStringLiteral("Vila"), QStringLiteral("3")) +
-                stratum(QStringLiteral("text 1"), QStringLiteral("2"), QStringLiteral("8100"),
-                        QStringLiteral("300")) +
-                neighbourhood(QStringLiteral("1"), QStringLiteral("Parque"), QStringLiteral("12")) +
-                QStringLiteral("click @SpeedButton2\n") + look +
-                QStringLiteral("inspect TFormVisualizarBairros.DBLookupComboBox1\n"
-                               "click TFormVisualizarBairros.DBNavigator1.nbFirst\n") +
-                look + QStringLiteral("click TFormVisualizarBairros.DBNavigator1.nbNext\n") + look +
-                QStringLiteral("choose TFormVisualizarBairros.DBLookupComboBox1 1\n") + look +
-                QStringLiteral("click TFormVisualizarBairros.SpeedButton1\ndump\n"));
-        QVERIFY2(clean(r), qPrintable(r.transcript()));
+        const auto r = test::replayInWorkWindow(
+            stratum(QStringLiteral("text 2"), QStringLiteral("3")) +
+            neighbourhood(QStringLiteral("1"), QStringLiteral("Centro"), QStringLiteral("20")) +
+            neighbourhood(QStringLiteral("2"), QStringLiteral("Vila"), QStringLiteral("3")) +
+            stratum(QStringLiteral("text 1"), QStringLiteral("2"), QStringLiteral("8100"),
+                    QStringLiteral("300")) +
+            neighbourhood(QStringLiteral("1"), QStringLiteral("Parque"), QStringLiteral("12")) +
+            QStringLiteral("click @SpeedButton2\n") + look +
+            QStringLiteral("inspect TFormVisualizarBairros.DBLookupComboBox1\n"
+                           "click TFormVisualizarBairros.DBNavigator1.nbFirst\n") +
+            look + QStringLiteral("click TFormVisualizarBairros.DBNavigator1.nbNext\n") + look +
+            QStringLiteral("choose TFormVisualizarBairros.DBLookupComboBox1 1\n") + look +
+            QStringLiteral("click TFormVisualizarBairros.SpeedButton1\ndump\n"));
+        QVERIFY2(r.clean(), qPrintable(r.transcript()));
 
         const QStringList first{QStringLiteral("Centro|3  -  7  -  12  -  16"), QStringLiteral("Vila|2")};
         const QStringList second{QStringLiteral("Parque|2  -  5  -  9")};
@@ -530,22 +494,22 @@ private slots:
         };
         for (int i = 0; i < wanted.size(); ++i) {
             const QString step = QStringLiteral("step %1: ").arg(i);
-            QCOMPARE(step + inspected(r, QStringLiteral("TFormVisualizarBairros.DBText1"),
-                                      i)[QStringLiteral("text")]
+            QCOMPARE(step + r.inspected(QStringLiteral("TFormVisualizarBairros.DBText1"),
+                                        i)[QStringLiteral("text")]
                                 .toString(),
                      step + wanted[i].first);
             QCOMPARE(
-                gridRows(inspected(r, QStringLiteral("TFormVisualizarBairros.DBGridVisualizarBairros"), i)),
+                gridRows(r.inspected(QStringLiteral("TFormVisualizarBairros.DBGridVisualizarBairros"), i)),
                 wanted[i].second);
         }
         QStringList strata;
         for (const auto& v :
-             inspected(r, QStringLiteral("TFormVisualizarBairros.DBLookupComboBox1"))[QStringLiteral("items")]
+             r.inspected(QStringLiteral("TFormVisualizarBairros.DBLookupComboBox1"))[QStringLiteral("items")]
                  .toArray())
             strata << v.toString();
         QCOMPARE(strata, (QStringList{QStringLiteral("1"), QStringLiteral("2")}));
 
-        const QJsonObject closed = dumpAt(r, 0);
+        const QJsonObject closed = r.dumpAt(0);
         QVERIFY(!r.windowVisible(QStringLiteral("TFormVisualizarBairros")));
         QCOMPARE(text(closed, QStringLiteral("DBEditEstratoDQ")), QStringLiteral("1"));
         QVERIFY(text(closed, QStringLiteral("DBEditBairro")) == QLatin1String("Centro") ||

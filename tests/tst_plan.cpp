@@ -26,14 +26,6 @@ const QString kEmptyNumber = QStringLiteral("error|Erro|'' is not a valid floati
 const QString kSaveQuestion = QStringLiteral("question|Atenção!|Deseja gravar o registro ?");
 const QString kDeleteQuestion = QStringLiteral("confirmation|Confirmação|Deletar este registro?");
 
-// Scripts write "@" for the work window, "TFormDadosGerais.". Every run enters the work window
-// with a seeded start-block generator.
-test::ReplayRun run(const QString& script) {
-    QString s = script;
-    s.replace(QLatin1Char('@'), QStringLiteral("TFormDadosGerais."));
-    return test::replay(QStringLiteral("seed 7\nclick TFormPrincipal.SpBtnEntrar\n") + s);
-}
-
 // A stratum typed in full: buildings, blocks and the number of neighbourhoods asked for.
 QString typeStratum(const QString& buildings, const QString& blocks, const QString& neighbourhoods) {
     return QStringLiteral("type @DBEditNumImvEstrato %1\n"
@@ -42,26 +34,6 @@ QString typeStratum(const QString& buildings, const QString& blocks, const QStri
                           "answer text %3\n"
                           "leave @DBEditNumQuartEstrato\n")
         .arg(buildings, blocks, neighbourhoods);
-}
-
-// No driver error, no refused action, exit 0.
-bool clean(const test::ReplayRun& r) {
-    return r.exitCode == 0 && r.withKey(QStringLiteral("error")).isEmpty() &&
-           r.withKey(QStringLiteral("refused")).isEmpty();
-}
-
-QStringList dialogs(const test::ReplayRun& r) {
-    QStringList out;
-    for (const auto& d : r.dialogs())
-        out << d.value(QStringLiteral("kind")).toString() + QLatin1Char('|') +
-                   d.value(QStringLiteral("caption")).toString() + QLatin1Char('|') +
-                   d.value(QStringLiteral("text")).toString();
-    return out;
-}
-
-QJsonObject dumpAt(const test::ReplayRun& r, int n) {
-    const auto dumps = r.withKey(QStringLiteral("dump"));
-    return n < dumps.size() ? dumps[n].value(QStringLiteral("dump")).toObject() : QJsonObject();
 }
 
 QString text(const QJsonObject& dump, const QString& control) {
@@ -73,16 +45,6 @@ QString text(const QJsonObject& dump, const QString& control) {
 
 QJsonArray rows(const QJsonObject& dump, const QString& table) {
     return dump.value(QStringLiteral("tables")).toObject().value(table).toArray();
-}
-
-// The nth inspection of a control of the work window.
-QJsonObject inspected(const test::ReplayRun& r, const QString& control, int nth = 0) {
-    int seen = 0;
-    for (const auto& l : r.withKey(QStringLiteral("control")))
-        if (l.value(QStringLiteral("control")).toString() == QStringLiteral("TFormDadosGerais.") + control &&
-            seen++ == nth)
-            return l;
-    return {};
 }
 
 QString cell(const QJsonValue& v) {
@@ -162,7 +124,7 @@ private slots:
                           .arg(QLatin1String(w.n), QLatin1String(w.q))
                           .arg(i + 2);
         }
-        worked_ = run(script);
+        worked_ = test::replayInWorkWindow(script);
     }
 
     void workedStratum_data() {
@@ -172,11 +134,11 @@ private slots:
     }
     void workedStratum() {
         QFETCH(int, index);
-        QVERIFY2(clean(worked_), qPrintable(worked_.transcript()));
+        QVERIFY2(worked_.clean(), qPrintable(worked_.transcript()));
         const WorkedStratum& w = kWorked[index];
         const QStringList expected = QString::fromLatin1(w.shown).split(QLatin1Char(' '));
-        const QJsonObject computed = dumpAt(worked_, 2 * index);
-        const QJsonObject saved = dumpAt(worked_, 2 * index + 1);
+        const QJsonObject computed = worked_.dumpAt(2 * index);
+        const QJsonObject saved = worked_.dumpAt(2 * index + 1);
         const QString number = QString::number(index + 1);
 
         const QStringList boxes{QStringLiteral("EditAux1"),
@@ -204,10 +166,14 @@ private slots:
         QCOMPARE(text(computed, QStringLiteral("EditAux2")), QString::number(start));
 
         // Leaving the buildings goes on to the blocks; leaving the blocks back to the stratum.
-        QVERIFY(inspected(worked_, QStringLiteral("DBEditNumQuartEstrato"), index)[QStringLiteral("focus")]
+        QVERIFY(worked_
+                    .inspected(QStringLiteral("TFormDadosGerais.") + QStringLiteral("DBEditNumQuartEstrato"),
+                               index)[QStringLiteral("focus")]
                     .toBool());
-        QVERIFY(
-            inspected(worked_, QStringLiteral("DBEditEstratoPA"), index)[QStringLiteral("focus")].toBool());
+        QVERIFY(worked_
+                    .inspected(QStringLiteral("TFormDadosGerais.") + QStringLiteral("DBEditEstratoPA"),
+                               index)[QStringLiteral("focus")]
+                    .toBool());
 
         // The stored stratum.
         const QJsonArray plan = rows(saved, QStringLiteral("PlanoAmostral"));
@@ -364,9 +330,9 @@ private slots:
         QString full = QStringLiteral("click @SpBtnPlanAmostralNovo\n") + script;
         if (!focused.isEmpty())
             full += QStringLiteral("inspect @%1\n").arg(focused);
-        const auto r = run(full + QStringLiteral("dump\n"));
-        QVERIFY2(clean(r), qPrintable(r.transcript()));
-        QCOMPARE(dialogs(r), shownDialogs);
+        const auto r = test::replayInWorkWindow(full + QStringLiteral("dump\n"));
+        QVERIFY2(r.clean(), qPrintable(r.transcript()));
+        QCOMPARE(r.dialogLines(), shownDialogs);
         QStringList actual;
         for (const auto& t : texts) {
             const QString control = t.section(QLatin1Char('='), 0, 0);
@@ -374,7 +340,8 @@ private slots:
         }
         QCOMPARE(actual, texts);
         if (!focused.isEmpty())
-            QVERIFY(inspected(r, focused)[QStringLiteral("focus")].toBool());
+            QVERIFY(
+                r.inspected(QStringLiteral("TFormDadosGerais.") + focused)[QStringLiteral("focus")].toBool());
     }
 
     // Deleting removes only the stratum: its results rows and the needs figures stay, and the next
@@ -406,13 +373,13 @@ private slots:
             "INSERT INTO Indices (Estrato, ImoveisProgramados) VALUES (1, 100), (2, 200), (3, 300)"));
         test::sqlExec(QStringLiteral(
             "INSERT INTO Necessidades (QuantEstratosALevantar, SomaDosImoveisATrabalhar) VALUES (3, 600)"));
-        const auto r = run(navigate + QStringLiteral("\nanswer %1\n"
-                                                     "click @SpBtnPlanAmostralExcluir\n"
-                                                     "click @SpBtnPlanAmostralNovo\n"
-                                                     "dump\n")
-                                          .arg(answer));
-        QVERIFY2(clean(r), qPrintable(r.transcript()));
-        QCOMPARE(dialogs(r), QStringList{kDeleteQuestion});
+        const auto r = test::replayInWorkWindow(navigate + QStringLiteral("\nanswer %1\n"
+                                                                          "click @SpBtnPlanAmostralExcluir\n"
+                                                                          "click @SpBtnPlanAmostralNovo\n"
+                                                                          "dump\n")
+                                                               .arg(answer));
+        QVERIFY2(r.clean(), qPrintable(r.transcript()));
+        QCOMPARE(r.dialogLines(), QStringList{kDeleteQuestion});
         QStringList left;
         for (const auto& row : r.table(QStringLiteral("PlanoAmostral")))
             left << cell(row[QStringLiteral("Estrato")]);
@@ -459,9 +426,9 @@ private slots:
         QFETCH(QStringList, shownDialogs);
         test::TempDatabase db;
         test::sqlExec(kCampinas);
-        const auto r = run(script + QStringLiteral("dump\n"));
-        QVERIFY2(clean(r), qPrintable(r.transcript()));
-        QCOMPARE(dialogs(r), shownDialogs);
+        const auto r = test::replayInWorkWindow(script + QStringLiteral("dump\n"));
+        QVERIFY2(r.clean(), qPrintable(r.transcript()));
+        QCOMPARE(r.dialogLines(), shownDialogs);
         QCOMPARE(strata(r.table(QStringLiteral("PlanoAmostral"))), stored);
         QCOMPARE(r.control(QStringLiteral("TFormDadosGerais.DBEditEstratoPA")), shown);
         QCOMPARE(r.control(QStringLiteral("TFormDadosGerais.Edit3")), edit3);
@@ -494,10 +461,11 @@ private slots:
         test::sqlExec(
             QStringLiteral("INSERT INTO PlanoAmostral (CodigoMunicipio, Estrato, NumeroDeImoveisNoEstrato, "
                            "TamanhoDaAmostra) VALUES (3509502, 1, 5000, 100), (3509502, 2, 6000, 200)"));
-        const auto r = run(typeStratum(QStringLiteral("9000"), QStringLiteral("300"), QStringLiteral("1")) +
-                           move + QStringLiteral("\ndump\n"));
-        QVERIFY2(clean(r), qPrintable(r.transcript()));
-        QCOMPARE(dialogs(r), shownDialogs);
+        const auto r = test::replayInWorkWindow(
+            typeStratum(QStringLiteral("9000"), QStringLiteral("300"), QStringLiteral("1")) + move +
+            QStringLiteral("\ndump\n"));
+        QVERIFY2(r.clean(), qPrintable(r.transcript()));
+        QCOMPARE(r.dialogLines(), shownDialogs);
         QCOMPARE(strata(r.table(QStringLiteral("PlanoAmostral"))),
                  QStringLiteral("3509502/1/9000/429 3509502/2/6000/200"));
         QCOMPARE(
@@ -525,19 +493,19 @@ private slots:
         const QString toThird = QStringLiteral("click @SpBtnPlanAmostralPR\n"
                                                "click @SpBtnPlanAmostralProxR\n"
                                                "click @SpBtnPlanAmostralProxR\n");
-        const auto r =
-            run(QStringLiteral("click @SpBtnPlanAmostralGravar\n"
-                               "dump\n") +
-                toThird + typeStratum(QStringLiteral("8100"), QStringLiteral("300"), QStringLiteral("1")) +
-                QStringLiteral("click @SpBtnPlanAmostralGravar\n"
-                               "dump\n") +
-                toThird + typeStratum(QStringLiteral("3000"), QStringLiteral("150"), QStringLiteral("1")) +
-                QStringLiteral("click @SpBtnPlanAmostralGravar\n"
-                               "dump\n") +
-                typeStratum(QStringLiteral("500"), QStringLiteral("40"), QStringLiteral("1")) +
-                QStringLiteral("click @SpBtnPlanAmostralGravar\n"
-                               "dump\n"));
-        QVERIFY2(clean(r), qPrintable(r.transcript()));
+        const auto r = test::replayInWorkWindow(
+            QStringLiteral("click @SpBtnPlanAmostralGravar\n"
+                           "dump\n") +
+            toThird + typeStratum(QStringLiteral("8100"), QStringLiteral("300"), QStringLiteral("1")) +
+            QStringLiteral("click @SpBtnPlanAmostralGravar\n"
+                           "dump\n") +
+            toThird + typeStratum(QStringLiteral("3000"), QStringLiteral("150"), QStringLiteral("1")) +
+            QStringLiteral("click @SpBtnPlanAmostralGravar\n"
+                           "dump\n") +
+            typeStratum(QStringLiteral("500"), QStringLiteral("40"), QStringLiteral("1")) +
+            QStringLiteral("click @SpBtnPlanAmostralGravar\n"
+                           "dump\n"));
+        QVERIFY2(r.clean(), qPrintable(r.transcript()));
 
         const struct {
             const char* after;
@@ -553,7 +521,7 @@ private slots:
         };
         for (int i = 0; i < static_cast<int>(std::size(expected)); ++i) {
             const auto& e = expected[i];
-            const QJsonObject d = dumpAt(r, i);
+            const QJsonObject d = r.dumpAt(i);
             const QString where = QString::fromLatin1(e.after);
             QCOMPARE(where + QLatin1Char(' ') + programmed(rows(d, QStringLiteral("Consolidado"))),
                      where + QLatin1Char(' ') + QLatin1String(e.results));
@@ -609,19 +577,26 @@ private slots:
                 script += QStringLiteral("inspect @%1\n").arg(b);
             script += QStringLiteral("inspect @DBEditEstratoPA\ninspect @EditAux2\n");
         }
-        const auto r = run(script);
-        QVERIFY2(clean(r), qPrintable(r.transcript()));
+        const auto r = test::replayInWorkWindow(script);
+        QVERIFY2(r.clean(), qPrintable(r.transcript()));
         QVERIFY(r.dialogs().isEmpty());
         for (int i = 0; i < static_cast<int>(std::size(steps)); ++i) {
             const auto& s = steps[i];
             QString enabled;
             for (const auto& b : buttons)
-                enabled += inspected(r, b, i)[QStringLiteral("enabled")].toBool() ? QLatin1Char('1')
-                                                                                  : QLatin1Char('0');
+                enabled += r.inspected(QStringLiteral("TFormDadosGerais.") + b, i)[QStringLiteral("enabled")]
+                                   .toBool()
+                               ? QLatin1Char('1')
+                               : QLatin1Char('0');
             const QString actual =
                 QStringList{
-                    inspected(r, QStringLiteral("DBEditEstratoPA"), i)[QStringLiteral("text")].toString(),
-                    enabled, inspected(r, QStringLiteral("EditAux2"), i)[QStringLiteral("text")].toString()}
+                    r.inspected(QStringLiteral("TFormDadosGerais.") + QStringLiteral("DBEditEstratoPA"),
+                                i)[QStringLiteral("text")]
+                        .toString(),
+                    enabled,
+                    r.inspected(QStringLiteral("TFormDadosGerais.") + QStringLiteral("EditAux2"),
+                                i)[QStringLiteral("text")]
+                        .toString()}
                     .join(QLatin1Char(' '));
             const QString wanted =
                 QStringList{QLatin1String(s.shown), QLatin1String(s.enabled), QLatin1String(s.mirror)}.join(
@@ -646,8 +621,8 @@ private slots:
             sum += std::llround(static_cast<double>(a / (a / buildings + 1)));
         }
         script += QStringLiteral("dump\n");
-        const auto r = run(script);
-        QVERIFY2(clean(r), qPrintable(r.transcript()));
+        const auto r = test::replayInWorkWindow(script);
+        QVERIFY2(r.clean(), qPrintable(r.transcript()));
         QCOMPARE(r.table(QStringLiteral("PlanoAmostral")).size(), 400);
         QCOMPARE(r.table(QStringLiteral("Consolidado")).size(), 400);
         QCOMPARE(r.table(QStringLiteral("Indices")).size(), 400);

@@ -58,22 +58,9 @@ int rowsIn(const QString& table) {
     return test::sqlValue(QStringLiteral("SELECT COUNT(*) FROM \"%1\"").arg(table)).toInt();
 }
 
-// The run ended normally: no driver error, exit 0.
-bool clean(const test::ReplayRun& run) {
-    return run.exitCode == 0 && run.withKey(QStringLiteral("error")).isEmpty();
-}
-
 QJsonObject cadastroRow(const test::ReplayRun& run) {
     const QJsonArray rows = run.table(QStringLiteral("Cadastro"));
     return rows.size() == 1 ? rows.first().toObject() : QJsonObject();
-}
-
-QJsonObject inspected(const test::ReplayRun& run, const QString& control, int nth = 0) {
-    int seen = 0;
-    for (const auto& l : run.withKey(QStringLiteral("control")))
-        if (l.value(QStringLiteral("control")).toString() == control && seen++ == nth)
-            return l;
-    return {};
 }
 
 QString caption(const test::ReplayRun& run, const QString& window) {
@@ -106,7 +93,7 @@ private slots:
         if (registered)
             test::sqlExec(kCampinas);
         const auto run = test::replay(QStringLiteral("dump"));
-        QVERIFY2(clean(run), qPrintable(run.transcript()));
+        QVERIFY2(run.clean(true), qPrintable(run.transcript()));
         QCOMPARE(run.control(QStringLiteral("TFormPrincipal.Label5")), label);
         QCOMPARE(caption(run, QStringLiteral("TFormPrincipal")), QStringLiteral("Korva - Vexdalin"));
     }
@@ -121,7 +108,7 @@ click TFormCadastro.SpBtnSairCad
 click TFormPrincipal.SpBtnEntrar
 dump
 )"));
-        QVERIFY2(clean(run), qPrintable(run.transcript()));
+        QVERIFY2(run.clean(true), qPrintable(run.transcript()));
         QVERIFY2(run.dialogs().isEmpty(), qPrintable(run.transcript()));
         const auto windows = run.withKey(QStringLiteral("windows"));
         QCOMPARE(windows.size(), 2);
@@ -131,8 +118,7 @@ dump
                  QJsonArray({QStringLiteral("TFormPrincipal"), QStringLiteral("TFormCadastro")}));
 
         // The municipality list offers exactly the chosen state's municipalities.
-        const QStringList offered =
-            items(inspected(run, QStringLiteral("TFormCadastro.DBLookupComboBoxMun")));
+        const QStringList offered = items(run.inspected(QStringLiteral("TFormCadastro.DBLookupComboBoxMun")));
         QCOMPARE(offered.size(),
                  test::sqlValue("SELECT COUNT(*) FROM \"MunicípiosDoBrasil\" WHERE UF = 'SP'").toInt());
         QVERIFY(offered.contains(QStringLiteral("Campinas")));
@@ -176,7 +162,7 @@ dump
         QFETCH(QString, label);
         test::TempDatabase db;
         const auto run = test::replay(script + QStringLiteral("click TFormCadastro.SpBtnSairCad\ndump\n"));
-        QVERIFY2(clean(run), qPrintable(run.transcript()));
+        QVERIFY2(run.clean(true), qPrintable(run.transcript()));
         QCOMPARE(run.table(QStringLiteral("Cadastro")).size(), rows);
         if (rows)
             QCOMPARE(cadastroRow(run)["Municipio"].toString(), QStringLiteral("Campinas"));
@@ -199,16 +185,16 @@ dump
 click TFormDadosGerais.SpBtnEditarCadastro
 inspect TFormCadastro.DBLookupComboBoxMun
 )"));
-        QVERIFY2(clean(run), qPrintable(run.transcript()));
+        QVERIFY2(run.clean(true), qPrintable(run.transcript()));
         const QString mun = QStringLiteral("TFormCadastro.DBLookupComboBoxMun");
-        QCOMPARE(inspected(run, mun, 0)["enabled"].toBool(), false);
+        QCOMPARE(run.inspected(mun, 0)["enabled"].toBool(), false);
         const auto refused = run.withKey(QStringLiteral("refused"));
         QCOMPARE(refused.size(), 1);
         QCOMPARE(refused[0]["reason"].toString(), QStringLiteral("controle desabilitado"));
-        QCOMPARE(inspected(run, mun, 1)["enabled"].toBool(), true);
+        QCOMPARE(run.inspected(mun, 1)["enabled"].toBool(), true);
         QCOMPARE(cadastroRow(run)["UF"].toString(), QStringLiteral("SP"));
         QVERIFY(run.windowVisible(QStringLiteral("TFormDadosGerais")));
-        QCOMPARE(inspected(run, mun, 2)["enabled"].toBool(), true);
+        QCOMPARE(run.inspected(mun, 2)["enabled"].toBool(), true);
     }
 
     // Limpar clears what the user chose and typed but the year; the row is neither stored nor
@@ -223,7 +209,7 @@ dump
 click TFormCadastro.SpBtnGravarCad
 dump
 )"));
-        QVERIFY2(clean(run), qPrintable(run.transcript()));
+        QVERIFY2(run.clean(true), qPrintable(run.transcript()));
         const auto dumps = run.withKey(QStringLiteral("dump"));
         QCOMPARE(dumps.size(), 2);
         QCOMPARE(dumps[0]["dump"]["tables"]["Cadastro"].toArray().size(), 0);
@@ -233,7 +219,7 @@ dump
             QVERIFY2(controls[QStringLiteral("TFormCadastro.") + QLatin1String(box)].toString().isEmpty(),
                      box);
         QCOMPARE(controls["TFormCadastro.DBComboBox1"].toString(), QStringLiteral("2009"));
-        QCOMPARE(inspected(run, QStringLiteral("TFormCadastro.DBLookupComboBoxMun"))["enabled"].toBool(),
+        QCOMPARE(run.inspected(QStringLiteral("TFormCadastro.DBLookupComboBoxMun"))["enabled"].toBool(),
                  false);
 
         const QJsonObject row = cadastroRow(run);
@@ -256,7 +242,7 @@ click TFormCadastro.SpBtnGravarCad
 click TFormCadastro.SpBtnSairCad
 dump
 )"));
-        QVERIFY2(clean(run), qPrintable(run.transcript()));
+        QVERIFY2(run.clean(true), qPrintable(run.transcript()));
         QCOMPARE(run.table(QStringLiteral("Cadastro")).size(), 1);
         QCOMPARE(cadastroRow(run)["Municipio"].toString(), QStringLiteral("Campinas"));
         QCOMPARE(cadastroRow(run)["TotalDeImoveisNoMunicipio"].toInt(), 350000);
@@ -277,9 +263,8 @@ choose TFormCadastro.DBLookupComboBoxMun Niterói
 click TFormCadastro.SpBtnGravarCad
 dump
 )"));
-        QVERIFY2(clean(run), qPrintable(run.transcript()));
-        const QStringList offered =
-            items(inspected(run, QStringLiteral("TFormCadastro.DBLookupComboBoxMun")));
+        QVERIFY2(run.clean(true), qPrintable(run.transcript()));
+        const QStringList offered = items(run.inspected(QStringLiteral("TFormCadastro.DBLookupComboBoxMun")));
         QVERIFY(offered.contains(QStringLiteral("Niterói")));
         QVERIFY(!offered.contains(QStringLiteral("Campinas")));
 
@@ -308,7 +293,7 @@ type TFormCadastro.DBEditTotalImvMun 12x5
 click TFormCadastro.SpBtnGravarCad
 dump
 )"));
-        QVERIFY2(clean(run), qPrintable(run.transcript()));
+        QVERIFY2(run.clean(true), qPrintable(run.transcript()));
         const auto dialogs = run.dialogs();
         QCOMPARE(dialogs.size(), 1);
         QCOMPARE(dialogs[0]["kind"].toString(), QStringLiteral("error"));
@@ -340,12 +325,12 @@ type TFormCadastro.DBEditPeriodoExec 02/05 a 20/05
 click TFormCadastro.SpBtnSairCad
 dump
 )"));
-        QVERIFY2(clean(run), qPrintable(run.transcript()));
+        QVERIFY2(run.clean(true), qPrintable(run.transcript()));
         QCOMPARE(run.withKey(QStringLiteral("windows"))[0]["windows"].toArray(),
                  QJsonArray({QStringLiteral("TFormPrincipal")}));
-        QCOMPARE(inspected(run, QStringLiteral("TFormDadosGerais.DBTextMunicipio"))["text"].toString(),
+        QCOMPARE(run.inspected(QStringLiteral("TFormDadosGerais.DBTextMunicipio"))["text"].toString(),
                  QStringLiteral("Niterói"));
-        QCOMPARE(inspected(run, QStringLiteral("TFormDadosGerais.DBTextUF"))["text"].toString(),
+        QCOMPARE(run.inspected(QStringLiteral("TFormDadosGerais.DBTextUF"))["text"].toString(),
                  QStringLiteral("RJ"));
         QCOMPARE(run.table(QStringLiteral("Cadastro")).size(), 1);
         const QJsonObject row = cadastroRow(run);
@@ -362,7 +347,7 @@ dump
         test::TempDatabase db;
         fillSurvey();
         const auto run = test::replay(QStringLiteral("answer no\nclick TFormPrincipal.SpeedButton1\ndump\n"));
-        QVERIFY2(clean(run), qPrintable(run.transcript()));
+        QVERIFY2(run.clean(true), qPrintable(run.transcript()));
         const auto dialogs = run.dialogs();
         QCOMPARE(dialogs.size(), 1);
         QCOMPARE(dialogs[0]["kind"].toString(), QStringLiteral("question"));
@@ -389,7 +374,7 @@ dump
 click TFormPrincipal.SpBtnEntrar
 windows
 )"));
-        QVERIFY2(clean(run), qPrintable(run.transcript()));
+        QVERIFY2(run.clean(true), qPrintable(run.transcript()));
         QCOMPARE(run.dialogs().size(), 1);
         for (const QString& t : kWorkingTables) {
             QVERIFY2(run.table(t).isEmpty(), qPrintable(t + QLatin1Char('\n') + run.transcript()));
@@ -411,7 +396,7 @@ windows
         test::TempDatabase db;
         const auto run =
             test::replay(QStringLiteral("answer yes\nclick TFormPrincipal.SpeedButton1\ndump\n"));
-        QVERIFY2(clean(run), qPrintable(run.transcript()));
+        QVERIFY2(run.clean(true), qPrintable(run.transcript()));
         QCOMPARE(run.dialogs().size(), 1);
         QCOMPARE(run.control(QStringLiteral("TFormPrincipal.Label5")), QString());
         QCOMPARE(rowsIn(QStringLiteral("MunicípiosDoBrasil")), 5570);
@@ -426,7 +411,7 @@ windows
             "CREATE TRIGGER keep BEFORE DELETE ON Consolidado BEGIN SELECT RAISE(ABORT, 'recusado'); END"));
         const auto run =
             test::replay(QStringLiteral("answer yes\nanswer ok\nclick TFormPrincipal.SpeedButton1\ndump\n"));
-        QVERIFY2(clean(run), qPrintable(run.transcript()));
+        QVERIFY2(run.clean(true), qPrintable(run.transcript()));
         const auto dialogs = run.dialogs();
         QCOMPARE(dialogs.size(), 2);
         QCOMPARE(dialogs[1]["kind"].toString(), QStringLiteral("error"));
@@ -459,7 +444,7 @@ windows
 click TFormPrincipal.SpBtnEntrar
 windows
 )"));
-        QVERIFY2(clean(run), qPrintable(run.transcript()));
+        QVERIFY2(run.clean(true), qPrintable(run.transcript()));
         const auto windows = run.withKey(QStringLiteral("windows"));
         QCOMPARE(windows.size(), 3);
         QCOMPARE(windows[0]["modal"].toString(), QStringLiteral("TCreditos"));
@@ -478,7 +463,7 @@ windows
         test::TempDatabase db;
         const auto run = test::replay(
             QStringLiteral("click TFormPrincipal.SpBtnEncerrar\ndump\nclick TFormPrincipal.SpBtnEntrar\n"));
-        QVERIFY2(clean(run), qPrintable(run.transcript()));
+        QVERIFY2(run.clean(true), qPrintable(run.transcript()));
         QCOMPARE(run.withKey(QStringLiteral("ended")).size(), 1);
         QVERIFY2(run.withKey(QStringLiteral("dump")).isEmpty(), qPrintable(run.transcript()));
     }
@@ -501,7 +486,7 @@ click TFormPrincipal.SpBtnEntrar
 click TFormDadosGerais.SpeedButton31
 inspect TFormAjuda.Memo1
 )"));
-        QVERIFY2(clean(run), qPrintable(run.transcript()));
+        QVERIFY2(run.clean(true), qPrintable(run.transcript()));
         const auto windows = run.withKey(QStringLiteral("windows"));
         QCOMPARE(windows.size(), 3);
         QCOMPARE(windows[0]["windows"].toArray(),
@@ -516,7 +501,7 @@ inspect TFormAjuda.Memo1
         QString expected = QString::fromUtf8(file.readAll());
         if (expected.endsWith(QLatin1Char('\n')))
             expected.chop(1);
-        const QString memo = inspected(run, QStringLiteral("TFormAjuda.Memo1"))["text"].toString();
+        const QString memo = run.inspected(QStringLiteral("TFormAjuda.Memo1"))["text"].toString();
         QCOMPARE(memo, expected);
         const QStringList lines = memo.split(QLatin1Char('\n'));
         QCOMPARE(lines.size(), 97);
