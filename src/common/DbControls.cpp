@@ -57,13 +57,26 @@ void FieldLink::write(const QString& text) {
     modified = false;
 }
 
-void FieldLink::recordChanged(int col) {
-    if (col < 0 || col == column())
-        reload_();
+void FieldLink::reload() {
+    reloading_ = true;
+    try {
+        show_(fieldText());
+    } catch (...) {
+        reloading_ = false;
+        throw;
+    }
+    modified = false;
+    reloading_ = false;
 }
 
-void FieldLink::updateData() {
-    push_();
+void FieldLink::push() {
+    if (modified)
+        write(shown_());
+}
+
+void FieldLink::recordChanged(int col) {
+    if (col < 0 || col == column())
+        reload();
 }
 
 namespace {
