@@ -54,18 +54,13 @@ QString neighbourhood(const QString& item, const QString& name, const QString& b
         .arg(item, name, blocks);
 }
 
-QString text(const QJsonObject& dump, const QString& control) {
-    const QJsonValue v = dump.value(QStringLiteral("controls"))
-                             .toObject()
-                             .value(QStringLiteral("TFormDadosGerais.") + control);
-    return v.isString() ? v.toString() : QStringLiteral("<no control %1>").arg(control);
-}
+using test::workWindowText;
 
 // "control=text" of several controls of the work window, for one comparison.
 QStringList texts(const QJsonObject& dump, const QStringList& controls) {
     QStringList out;
     for (const auto& c : controls)
-        out << c + QLatin1Char('=') + text(dump, c);
+        out << c + QLatin1Char('=') + workWindowText(dump, c);
     return out;
 }
 
@@ -199,7 +194,7 @@ private slots:
             neighbourhood(QStringLiteral("1"), QStringLiteral("Centro"), QStringLiteral("20")) +
             QStringLiteral("dump\nclick @SpBtnCalculoQuart\ndump\n"));
         QVERIFY2(r.clean(), qPrintable(r.transcript()));
-        QCOMPARE(text(r.dumpAt(0), QStringLiteral("Edit3")), QStringLiteral("20"));
+        QCOMPARE(workWindowText(r.dumpAt(0), QStringLiteral("Edit3")), QStringLiteral("20"));
         QCOMPARE(r.dumpAt(1), r.dumpAt(0));
     }
 
@@ -454,7 +449,7 @@ private slots:
                  (QStringList{QStringLiteral("EditTotQuartEstrato=5"), QStringLiteral("Edit5=0"),
                               QStringLiteral("Edit3=23")}));
         // Shown again while the row is being changed: not totalled.
-        QCOMPARE(text(r.dumpAt(1), QStringLiteral("EditTotQuartEstrato")), QStringLiteral("5"));
+        QCOMPARE(workWindowText(r.dumpAt(1), QStringLiteral("EditTotQuartEstrato")), QStringLiteral("5"));
         // Stored, shown again: totalled.
         QCOMPARE(definitions(r.dumpAt(2)), QStringList{QStringLiteral("1/Centro Novo") + centro});
         QCOMPARE(texts(r.dumpAt(2), counters),
@@ -511,12 +506,12 @@ private slots:
 
         const QJsonObject closed = r.dumpAt(0);
         QVERIFY(!r.windowVisible(QStringLiteral("TFormVisualizarBairros")));
-        QCOMPARE(text(closed, QStringLiteral("DBEditEstratoDQ")), QStringLiteral("1"));
-        QVERIFY(text(closed, QStringLiteral("DBEditBairro")) == QLatin1String("Centro") ||
-                text(closed, QStringLiteral("DBEditBairro")) == QLatin1String("Vila"));
+        QCOMPARE(workWindowText(closed, QStringLiteral("DBEditEstratoDQ")), QStringLiteral("1"));
+        QVERIFY(workWindowText(closed, QStringLiteral("DBEditBairro")) == QLatin1String("Centro") ||
+                workWindowText(closed, QStringLiteral("DBEditBairro")) == QLatin1String("Vila"));
         // Moving to stratum 1 put its start block back as the carry.
-        QCOMPARE(text(closed, QStringLiteral("EditAux2")),
-                 text(closed, QStringLiteral("DBEditQuartInicial")));
+        QCOMPARE(workWindowText(closed, QStringLiteral("EditAux2")),
+                 workWindowText(closed, QStringLiteral("DBEditQuartInicial")));
     }
 };
 

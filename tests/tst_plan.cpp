@@ -36,12 +36,7 @@ QString typeStratum(const QString& buildings, const QString& blocks, const QStri
         .arg(buildings, blocks, neighbourhoods);
 }
 
-QString text(const QJsonObject& dump, const QString& control) {
-    const QJsonValue v = dump.value(QStringLiteral("controls"))
-                             .toObject()
-                             .value(QStringLiteral("TFormDadosGerais.") + control);
-    return v.isString() ? v.toString() : QStringLiteral("<no control %1>").arg(control);
-}
+using test::workWindowText;
 
 QJsonArray rows(const QJsonObject& dump, const QString& table) {
     return dump.value(QStringLiteral("tables")).toObject().value(table).toArray();
@@ -153,17 +148,17 @@ private slots:
                                 QStringLiteral("DBEditIntervaloQuart")};
         QStringList actual;
         for (const auto& b : boxes)
-            actual << text(computed, b);
+            actual << workWindowText(computed, b);
         QCOMPARE(actual, expected);
-        QCOMPARE(text(computed, QStringLiteral("DBEditEstratoPA")), number);
-        QCOMPARE(text(computed, QStringLiteral("Edit4")), QString::number(index + 2));
-        QCOMPARE(text(computed, QStringLiteral("Edit3")), QStringLiteral("0"));
-        QCOMPARE(text(computed, QStringLiteral("Edit5")), QStringLiteral("0"));
+        QCOMPARE(workWindowText(computed, QStringLiteral("DBEditEstratoPA")), number);
+        QCOMPARE(workWindowText(computed, QStringLiteral("Edit4")), QString::number(index + 2));
+        QCOMPARE(workWindowText(computed, QStringLiteral("Edit3")), QStringLiteral("0"));
+        QCOMPARE(workWindowText(computed, QStringLiteral("Edit5")), QStringLiteral("0"));
 
         bool ok = false;
-        const int start = text(computed, QStringLiteral("DBEditQuartInicial")).toInt(&ok);
+        const int start = workWindowText(computed, QStringLiteral("DBEditQuartInicial")).toInt(&ok);
         QVERIFY2(ok && start >= 1 && start <= w.m, qPrintable(QStringLiteral("start block %1").arg(start)));
-        QCOMPARE(text(computed, QStringLiteral("EditAux2")), QString::number(start));
+        QCOMPARE(workWindowText(computed, QStringLiteral("EditAux2")), QString::number(start));
 
         // Leaving the buildings goes on to the blocks; leaving the blocks back to the stratum.
         QVERIFY(worked_
@@ -217,9 +212,9 @@ private slots:
         }
         QCOMPARE(programmed(rows(saved, QStringLiteral("Consolidado"))), results.join(QLatin1Char(' ')));
         QCOMPARE(programmed(rows(saved, QStringLiteral("Indices"))), results.join(QLatin1Char(' ')));
-        QCOMPARE(text(saved, QStringLiteral("DBEdit1")), number);
-        QCOMPARE(text(saved, QStringLiteral("DBEdit2")), QString::number(sum));
-        QCOMPARE(text(saved, QStringLiteral("DBEditEstratoPA")), number);
+        QCOMPARE(workWindowText(saved, QStringLiteral("DBEdit1")), number);
+        QCOMPARE(workWindowText(saved, QStringLiteral("DBEdit2")), QString::number(sum));
+        QCOMPARE(workWindowText(saved, QStringLiteral("DBEditEstratoPA")), number);
         QVERIFY(rows(saved, QStringLiteral("Necessidades")).isEmpty());
     }
 
@@ -336,7 +331,7 @@ private slots:
         QStringList actual;
         for (const auto& t : texts) {
             const QString control = t.section(QLatin1Char('='), 0, 0);
-            actual << control + QLatin1Char('=') + text(r.lastDump(), control);
+            actual << control + QLatin1Char('=') + workWindowText(r.lastDump(), control);
         }
         QCOMPARE(actual, texts);
         if (!focused.isEmpty())
@@ -527,11 +522,11 @@ private slots:
                      where + QLatin1Char(' ') + QLatin1String(e.results));
             QCOMPARE(where + QLatin1Char(' ') + programmed(rows(d, QStringLiteral("Indices"))),
                      where + QLatin1Char(' ') + QLatin1String(e.results));
-            QCOMPARE(where + QLatin1Char(' ') + text(d, QStringLiteral("DBEdit1")),
+            QCOMPARE(where + QLatin1Char(' ') + workWindowText(d, QStringLiteral("DBEdit1")),
                      where + QLatin1Char(' ') + QLatin1String(e.count));
-            QCOMPARE(where + QLatin1Char(' ') + text(d, QStringLiteral("DBEdit2")),
+            QCOMPARE(where + QLatin1Char(' ') + workWindowText(d, QStringLiteral("DBEdit2")),
                      where + QLatin1Char(' ') + QLatin1String(e.sum));
-            QCOMPARE(where + QLatin1Char(' ') + text(d, QStringLiteral("DBEditEstratoPA")),
+            QCOMPARE(where + QLatin1Char(' ') + workWindowText(d, QStringLiteral("DBEditEstratoPA")),
                      where + QLatin1Char(' ') + QLatin1String(e.shown));
             QVERIFY(rows(d, QStringLiteral("Necessidades")).isEmpty());
         }
